@@ -1,0 +1,60 @@
+// "Cálculo": the design run of the window. Everything that can be refused is
+// settled before anything on screen changes: the length must be a list item
+// matching a chart curve, the core must accept the design and write the
+// profile file, and the file must read back; only then are the angles, the
+// chart and the text pane replaced.
+#include "core/design.h"
+#include "core/entry_conversion.h"
+#include "core/error.h"
+#include "core/file_names.h"
+#include "core/profile_reader.h"
+#include "ui/main_window.h"
+
+namespace bellnozzle::ui {
+
+void TForm1::Button2Click() {
+    if (CheckBox1->GetChecked()) {
+        RunConicalDesign();
+    } else {
+        RunDesignCalculation();
+    }
+}
+
+// The conical-nozzle mode has no design of its own: a click changes nothing.
+void TForm1::RunConicalDesign() {}
+
+void TForm1::RunDesignCalculation() {
+    const int item = ComboBox1->GetItemIndex();
+    if (item < 0) {
+        throw Error(
+            "no bell length is selected in the list \"Comprimento\" (typed text is not used); "
+            "choose 60%, 70%, 80%, 90% or 100% from the list",
+            "nenhum comprimento está selecionado na lista \"Comprimento\" (texto digitado não é "
+            "usado); escolha 60%, 70%, 80%, 90% ou 100% na lista");
+    }
+    const float diameter = ConvertDecimal(Edit1->GetText());
+    const float lengthPercent = ConvertDecimal(ComboBox1->ItemText(item));
+    const float epsilon = ConvertDecimal(Edit3->GetText());
+
+    // Refuses a length that matches no chart curve and a degenerate design
+    // before the file is touched; the file is replaced whole or not at all.
+    const DesignResult design = RunDesign(diameter, lengthPercent, epsilon, kProfileFileName);
+    // Both halves are plotted from the values the file holds, as every
+    // exporter will see them.
+    const ProfileTable profile = ReadProfileTable(kProfileFileName);
+
+    Edit2->SetText(FormatAngle(design.thetaN));
+    Edit4->SetText(FormatAngle(design.thetaS));
+    for (int series = 0; series < Chart1->SeriesCount(); ++series) Chart1->GetSeries(series)->Clear();
+    TChartSeries* const upper = Chart1->GetSeries(0);
+    TChartSeries* const lower = Chart1->GetSeries(1);
+    for (int point = 1; point <= profile.Count; ++point) {
+        const double x = profile.X[std::size_t(point)];
+        const double y = profile.Y[std::size_t(point)];
+        upper->AddXY(x, y, "", clBlack);
+        lower->AddXY(x, -y, "", clBlack);
+    }
+    Memo1->LoadFromFile(kProfileFileName);
+}
+
+}  // namespace bellnozzle::ui

@@ -1,0 +1,319 @@
+#include "ui/vcl_layer.h"
+
+#include <QApplication>
+#include <QLineSeries>
+#include <QMessageBox>
+#include <QPainter>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+#include "core/error.h"
+#include "core/text_file.h"
+
+namespace bellnozzle::ui {
+
+namespace {
+TApplication theApplication;
+}  // namespace
+
+TApplication* const Application = &theApplication;
+
+QColor ToQColor(TColor color) {
+    return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
+}
+
+TColor FromQColor(const QColor& color) {
+    return TColor(color.red()) | (TColor(color.green()) << 8) | (TColor(color.blue()) << 16);
+}
+
+// ---- Program level -------------------------------------------------------
+
+void TApplication::Initialize(int& argc, char** argv) {
+    if (QApplication::instance() == nullptr) ownApp_ = std::make_unique<QApplication>(argc, argv);
+}
+
+int TApplication::Run() {
+    if (mainForm_) mainForm_->show();
+    return QApplication::exec();
+}
+
+void TApplication::Terminate() {
+    mainForm_.reset();
+    ownApp_.reset();
+}
+
+void TApplication::ShowException(const std::exception& error) {
+    if (const auto* known = dynamic_cast<const Error*>(&error)) {
+        ShowMessageText(known->Portuguese());
+    } else {
+        ShowMessageText(error.what());
+    }
+}
+
+void TApplication::ShowMessageText(const std::string& message) {
+    if (hook_) {
+        hook_(message);
+        return;
+    }
+    QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Perfil Zelto 1.0"),
+                          QString::fromStdString(message));
+}
+
+void TApplication::RunGuarded(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        ShowException(error);
+    } catch (...) {
+        ShowMessageText("erro desconhecido");
+    }
+}
+
+// ---- Controls ------------------------------------------------------------
+
+std::string TEdit::GetText() const { return text().toStdString(); }
+
+void TEdit::SetText(const std::string& text) { setText(QString::fromStdString(text)); }
+
+TCustomComboBox::TCustomComboBox(QWidget* parent) : QComboBox(parent) {
+    setEditable(true);
+    // Enter must not turn typed text into a new list item.
+    setInsertPolicy(QComboBox::NoInsert);
+}
+
+std::string TCustomComboBox::GetText() const { return currentText().toStdString(); }
+
+void TCustomComboBox::SetText(const std::string& text) {
+    setEditText(QString::fromStdString(text));
+}
+
+void TCustomComboBox::AddItem(const std::string& text) { addItem(QString::fromStdString(text)); }
+
+int TCustomComboBox::GetItemIndex() const {
+    const int index = currentIndex();
+    if (index < 0) return -1;
+    if (lineEdit() != nullptr && lineEdit()->text() != itemText(index)) return -1;
+    return index;
+}
+
+void TCustomComboBox::SetItemIndex(int index) { setCurrentIndex(index); }
+
+std::string TCustomComboBox::ItemText(int index) const {
+    if (index < 0 || index >= count()) {
+        throw std::out_of_range("list item " + std::to_string(index) + " does not exist");
+    }
+    return itemText(index).toStdString();
+}
+
+TCheckBox::TCheckBox(const std::string& caption, QWidget* parent)
+    : QCheckBox(QString::fromStdString(caption), parent) {}
+
+std::string TCheckBox::GetText() const { return text().toStdString(); }
+
+void TCheckBox::SetText(const std::string& text) { setText(QString::fromStdString(text)); }
+
+TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) {}
+
+void TMemo::LoadFromFile(const std::string& path) {
+    std::string bytes;
+    try {
+        bytes = ReadWholeFile(path);
+    } catch (const Error&) {
+        throw Error("cannot show \"" + path + "\": the file cannot be read",
+                    "não foi possível mostrar \"" + path + "\": o arquivo não pode ser lido");
+    }
+    setPlainText(QString::fromStdString(DecodeWindows1252(bytes)));
+}
+
+std::string TMemo::GetText() const { return toPlainText().toStdString(); }
+
+// Windows-1252 is Latin-1 except for 0x80 to 0x9F; the five unused codes there
+// are shown as the replacement character.
+std::string DecodeWindows1252(const std::string& bytes) {
+    static const char16_t kHigh[32] = {
+        0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+    QString text;
+    text.reserve(qsizetype(bytes.size()));
+    for (const char byte : bytes) {
+        const auto code = static_cast<unsigned char>(byte);
+        text.append(code >= 0x80 && code < 0xA0 ? QChar(kHigh[code - 0x80]) : QChar(code));
+    }
+    return text.toStdString();
+}
+
+// ---- Picture pane --------------------------------------------------------
+
+void TPicture::LoadFromFile(const std::string& path) {
+    QImage loaded;
+    if (!loaded.load(QString::fromStdString(path), "BMP")) {
+        throw Error("cannot load the bitmap \"" + path + "\": the file is missing or not a valid bitmap",
+                    "não foi possível carregar a imagem \"" + path +
+                        "\": o arquivo não existe ou não é um bitmap válido; gere-o com "
+                        "\"bellnozzle chart --bmp " + path + "\" na pasta de trabalho");
+    }
+    image_ = loaded.convertToFormat(QImage::Format_RGB32);
+}
+
+int TCanvas::Width() const { return owner_.GetPicture()->Image().width(); }
+
+int TCanvas::Height() const { return owner_.GetPicture()->Image().height(); }
+
+void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+    QImage& image = owner_.GetPicture()->Image();
+    const int left = std::max(x1, 0);
+    const int top = std::max(y1, 0);
+    const int right = std::min(x2, image.width());
+    const int bottom = std::min(y2, image.height());
+    for (int y = top; y < bottom; ++y) {
+        for (int x = left; x < right; ++x) {
+            const bool border = x == x1 || x == x2 - 1 || y == y1 || y == y2 - 1;
+            image.setPixel(x, y, border ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+        }
+    }
+    owner_.PictureChanged();
+}
+
+void TCanvas::SetPixel(int x, int y, TColor color) {
+    QImage& image = owner_.GetPicture()->Image();
+    if (x < 0 || y < 0 || x >= image.width() || y >= image.height()) return;
+    image.setPixel(x, y, ToQColor(color).rgb());
+    owner_.PictureChanged();
+}
+
+TImage::TImage(QWidget* parent) : QWidget(parent) {}
+
+TCanvas* TImage::GetCanvas() {
+    QImage& image = picture_.Image();
+    if (image.width() < width() || image.height() < height() ||
+        image.format() != QImage::Format_RGB32) {
+        QImage grown(std::max(image.width(), width()), std::max(image.height(), height()),
+                     QImage::Format_RGB32);
+        grown.fill(Qt::white);
+        QPainter painter(&grown);
+        painter.drawImage(0, 0, image);
+        painter.end();
+        image = grown;
+    }
+    return &canvas_;
+}
+
+void TImage::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, picture_.Image());
+}
+
+// ---- Chart ---------------------------------------------------------------
+
+TChartSeries::TChartSeries(TCustomAxisPanel& owner, QLineSeries* line, TColor ownColor)
+    : owner_(owner), line_(line) {
+    line_->setPen(QPen(ToQColor(ownColor), 1));
+}
+
+void TChartSeries::Clear() {
+    if (points_.empty()) return;
+    points_.clear();
+    line_->clear();
+    owner_.FitAxes();
+}
+
+void TChartSeries::AddXY(double x, double y, const std::string& label, TColor color) {
+    const auto at = std::upper_bound(points_.begin(), points_.end(), x,
+                                     [](double value, const TChartPoint& p) { return value < p.x; });
+    const auto index = at - points_.begin();
+    points_.insert(at, TChartPoint{x, y, label, color});
+    line_->insert(int(index), QPointF(x, y));
+    if (line_->pen().color() != ToQColor(color)) line_->setPen(QPen(ToQColor(color), 1));
+    owner_.FitAxes();
+}
+
+namespace {
+
+// A step of 1, 2 or 5 times a power of ten giving about five intervals.
+double NiceStep(double span) {
+    if (!(span > 0.0) || !std::isfinite(span)) return 1.0;
+    const double raw = span / 5.0;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (const double factor : {1.0, 2.0, 5.0}) {
+        if (raw <= factor * power) return factor * power;
+    }
+    return 10.0 * power;
+}
+
+void FitAxis(QValueAxis* axis, double low, double high) {
+    if (low > high) {
+        low = 0.0;
+        high = 1.0;
+    }
+    if (low == high) {
+        low -= 1.0;
+        high += 1.0;
+    }
+    const double step = NiceStep(high - low);
+    const double from = std::floor(low / step) * step;
+    const double to = std::ceil(high / step) * step;
+    const int ticks = int(std::lround((to - from) / step)) + 1;
+    if (axis->min() != from || axis->max() != to) axis->setRange(from, to);
+    if (axis->tickCount() != ticks && ticks >= 2 && ticks <= 50) axis->setTickCount(ticks);
+}
+
+}  // namespace
+
+TCustomAxisPanel::TCustomAxisPanel(QWidget* parent, const std::vector<TColor>& seriesColors)
+    : QChartView(parent), axisX_(new QValueAxis), axisY_(new QValueAxis) {
+    auto* chart = new QChart;
+    chart->legend()->hide();
+    chart->setBackgroundBrush(Qt::white);
+    chart->setPlotAreaBackgroundVisible(false);
+    chart->setMargins(QMargins(2, 2, 2, 2));
+    chart->setBackgroundRoundness(0);
+    chart->addAxis(axisX_, Qt::AlignBottom);
+    chart->addAxis(axisY_, Qt::AlignLeft);
+    axisX_->setLabelFormat("%g");
+    axisY_->setLabelFormat("%g");
+    for (const TColor color : seriesColors) {
+        auto* line = new QLineSeries;
+        line->setPointsVisible(false);
+        line->setPointLabelsVisible(false);
+        chart->addSeries(line);
+        line->attachAxis(axisX_);
+        line->attachAxis(axisY_);
+        series_.push_back(std::make_unique<TChartSeries>(*this, line, color));
+    }
+    setChart(chart);
+    setRenderHint(QPainter::Antialiasing, false);
+    FitAxes();
+}
+
+TChartSeries* TCustomAxisPanel::GetSeries(int index) {
+    if (index < 0 || index >= SeriesCount()) {
+        throw std::out_of_range("chart series " + std::to_string(index) + " does not exist");
+    }
+    return series_[std::size_t(index)].get();
+}
+
+void TCustomAxisPanel::FitAxes() {
+    double xLow = 1.0, xHigh = 0.0, yLow = 1.0, yHigh = 0.0;
+    bool any = false;
+    for (const auto& series : series_) {
+        for (const TChartPoint& p : series->Points()) {
+            if (!any) {
+                xLow = xHigh = p.x;
+                yLow = yHigh = p.y;
+                any = true;
+            }
+            xLow = std::min(xLow, p.x);
+            xHigh = std::max(xHigh, p.x);
+            yLow = std::min(yLow, p.y);
+            yHigh = std::max(yHigh, p.y);
+        }
+    }
+    FitAxis(axisX_, xLow, xHigh);
+    FitAxis(axisY_, yLow, yHigh);
+}
+
+}  // namespace bellnozzle::ui
