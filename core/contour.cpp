@@ -208,9 +208,15 @@ std::string FormatContourProfile(const ContourInput& in) {
     AppendFormat(out, "Re=%g cm\n", double(g.Re));
     AppendFormat(out, "lengf=%g cm\n", double(g.lengf));
     out += "[perfil]\n";
+    // Each point line is "%d\t%g\t%g\n" with the point number, x and y.
     int k = 1;
     for (const ContourPoint& p : points) {
-        AppendFormat(out, "%d\t%g\t%g\n", k, double(p.x), double(p.y));
+        AppendInt(out, k);
+        out += '\t';
+        AppendG(out, p.x);
+        out += '\t';
+        AppendG(out, p.y);
+        out += '\n';
         ++k;
     }
     return out;

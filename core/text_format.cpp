@@ -1,6 +1,7 @@
 #include "core/text_format.h"
 
 #include <cstdarg>
+#include <cmath>
 #include <cstdio>
 
 namespace bellnozzle {
@@ -40,6 +41,30 @@ std::string Format(const char* format, ...) {
     AppendFormatV(out, format, args);
     va_end(args);
     return out;
+}
+
+}  // namespace bellnozzle
+
+#include <charconv>
+
+namespace bellnozzle {
+
+void AppendG(std::string& out, double value) {
+    // to_chars in general format with a precision is defined as printf's %g
+    // in the "C" locale; non-finite values are left to printf's spelling.
+    char buffer[64];
+    if (!std::isfinite(value)) {
+        AppendFormat(out, "%g", value);
+        return;
+    }
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
+    out.append(buffer, result.ptr);
+}
+
+void AppendInt(std::string& out, long long value) {
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, result.ptr);
 }
 
 }  // namespace bellnozzle

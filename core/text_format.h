@@ -12,3 +12,15 @@ void AppendFormat(std::string& out, const char* format, ...)
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 }  // namespace bellnozzle
+
+namespace bellnozzle {
+
+// Appends value as printf's "%g" prints it (six significant digits, trailing
+// zeros dropped, exponent form below 1e-4 and from 1e6), several times faster
+// than snprintf: the profile file and the exports print thousands of them.
+void AppendG(std::string& out, double value);
+
+// Appends value as "%d" prints it.
+void AppendInt(std::string& out, long long value);
+
+}  // namespace bellnozzle
