@@ -1,0 +1,82 @@
+#include "ui_test_support.h"
+
+#include <QDir>
+#include <QTest>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "ui/vcl_layer.h"
+
+namespace bellnozzle::test {
+
+WorkFolder::WorkFolder() : previous_(QDir::currentPath()) {
+    if (!dir_.isValid() || !QDir::setCurrent(dir_.path())) std::abort();
+}
+
+WorkFolder::~WorkFolder() { QDir::setCurrent(previous_); }
+
+std::string WorkFolder::Path() const { return dir_.path().toStdString(); }
+
+ErrorRecorder::ErrorRecorder() : messages_(std::make_shared<std::vector<std::string>>()) {
+    auto messages = messages_;
+    ui::Application->SetExceptionHook([messages](const std::string& text) { messages->push_back(text); });
+}
+
+ErrorRecorder::~ErrorRecorder() { ui::Application->SetExceptionHook(nullptr); }
+
+void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+bool FileExists(const std::string& name) { return std::ifstream(name, std::ios::binary).good(); }
+
+std::string ReadBytes(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const std::string& name, const std::string& bytes) {
+    std::ofstream(name, std::ios::binary) << bytes;
+}
+
+std::vector<FilePoint> ParseProfilePoints(const std::string& text) {
+    std::vector<FilePoint> points;
+    std::istringstream lines(text);
+    std::string line;
+    bool inPoints = false;
+    while (std::getline(lines, line)) {
+        if (!inPoints) {
+            inPoints = line == "[perfil]";
+            continue;
+        }
+        FilePoint point{};
+        if (std::sscanf(line.c_str(), "%d %f %f", &point.number, &point.x, &point.y) == 3) {
+            points.push_back(point);
+        }
+    }
+    return points;
+}
+
+double HeaderValue(const std::string& text, const std::string& name) {
+    const std::string key = "\n" + name + "=";
+    const auto at = text.find(key);
+    if (at == std::string::npos) return -1e30;
+    return std::atof(text.c_str() + at + key.size());
+}
+
+std::string MakeProfile(const std::vector<FilePoint>& points) {
+    std::string text =
+        "[parametros]\nRt=2.5 cm\nepsilon=10\nLf=80 %\nthetan=25 graus\nthetas=10 graus\n"
+        "[resultados]\nR1=3.75 cm\nR2=0.955 cm\nx0=-2.65165 cm\nxn=0.4 cm\nyn=2.6 cm\n"
+        "Re=7.9 cm\nlengf=16.5 cm\n[perfil]\n";
+    char line[120];
+    for (const FilePoint& p : points) {
+        std::snprintf(line, sizeof line, "%d\t%g\t%g\n", p.number, double(p.x), double(p.y));
+        text += line;
+    }
+    return text;
+}
+
+}  // namespace bellnozzle::test
