@@ -3,10 +3,13 @@
 // exit faces and a wall spline on each side of the wedge.
 #include "export/blockmesh_writer.h"
 
+#include <vector>
+
 #include "core/wedge.h"
 #include "export/export_file.h"
 #include "export/number_text.h"
 #include "export/pending_line.h"
+#include "export/wedge_point.h"
 
 namespace bellnozzle {
 namespace {
@@ -42,13 +45,9 @@ constexpr char kPatches[] =
     "// ************************************************************************* //\n\n";
 
 // "\t(x y z)\t// vertex N\n"
-void AppendVertex(std::string& out, double x, double y, double z, char number) {
+void AppendVertex(std::string& out, const WedgePointText& point, WedgeSide side, char number) {
     out += "\t(";
-    AppendG(out, x);
-    out += ' ';
-    AppendG(out, y);
-    out += ' ';
-    AppendG(out, z);
+    point.Append(out, side, " ");
     out += ")\t// vertex ";
     out += number;
     out += '\n';
@@ -63,10 +62,8 @@ std::string FormatBlockMeshDict(const ProfileTable& profile, std::int32_t axialC
     const std::vector<float>& Y = profile.Y;
     const int n = profile.Count;
     const WedgeSinCos w = ComputeWedgeSinCos();
-    // Each coordinate is the double product of two single-precision values,
-    // printed as it is.
-    auto ys = [&](int k) { return double(Y[k]) * double(w.s); };
-    auto yc = [&](int k) { return double(Y[k]) * double(w.c); };
+    const WedgePointText inlet(X[1], Y[1], w);
+    const WedgePointText exit(X[n], Y[n], w);
 
     std::string out;
     out.reserve(2048 + profile.Header.size() * 40 + std::size_t(n) * 80);
@@ -82,10 +79,10 @@ std::string FormatBlockMeshDict(const ProfileTable& profile, std::int32_t axialC
            "\t(";
     AppendG(out, X[n]);
     out += " 0 0)\t// vertex 1\n";
-    AppendVertex(out, X[1], -ys(1), yc(1), '2');
-    AppendVertex(out, X[n], -ys(n), yc(n), '3');
-    AppendVertex(out, X[n], ys(n), yc(n), '4');
-    AppendVertex(out, X[1], ys(1), yc(1), '5');
+    AppendVertex(out, inlet, WedgeSide::Minus, '2');
+    AppendVertex(out, exit, WedgeSide::Minus, '3');
+    AppendVertex(out, exit, WedgeSide::Plus, '4');
+    AppendVertex(out, inlet, WedgeSide::Plus, '5');
     out += ");\n\n"
            "blocks\n(\n"
            "\thex (0 1 1 0 2 3 4 5)\n"
@@ -115,12 +112,16 @@ std::string FormatBlockMeshDict(const ProfileTable& profile, std::int32_t axialC
 
     // The wall splines run through the inner contour points only: the end
     // points are the vertices the edges join. Each follows its edge's
-    // direction: 2 to 3 from the inlet, 4 to 5 from the exit.
+    // direction: 2 to 3 from the inlet, 4 to 5 from the exit. Both lists
+    // hold the same points, so each is printed once.
+    std::vector<WedgePointText> wall;
+    wall.reserve(n > 2 ? std::size_t(n - 2) : 0);
+    for (int k = 2; k <= n - 1; ++k) wall.emplace_back(X[k], Y[k], w);
     PointListLines minusSide(out, "\tspline 2 3 (");
-    for (int k = 2; k <= n - 1; ++k) minusSide.Add(X[k], -ys(k), yc(k));
+    for (auto point = wall.begin(); point != wall.end(); ++point) minusSide.Add(*point, WedgeSide::Minus);
     minusSide.Close();
     PointListLines plusSide(out, "\tspline 4 5 (");
-    for (int k = n - 1; k >= 2; --k) plusSide.Add(X[k], ys(k), yc(k));
+    for (auto point = wall.rbegin(); point != wall.rend(); ++point) plusSide.Add(*point, WedgeSide::Plus);
     plusSide.Close();
 
     out += kPatches;

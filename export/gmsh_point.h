@@ -5,18 +5,16 @@
 #include <string>
 
 #include "export/number_text.h"
+#include "export/wedge_point.h"
 
 namespace bellnozzle {
 
-inline void AppendGmshPoint(std::string& out, long long number, double x, double y, double z) {
+inline void AppendGmshPoint(std::string& out, long long number, const WedgePointText& point,
+                            WedgeSide side) {
     out += "Point(";
     AppendInt(out, number);
     out += ") = {";
-    AppendG(out, x);
-    out += ", ";
-    AppendG(out, y);
-    out += ", ";
-    AppendG(out, z);
+    point.Append(out, side, ", ");
     out += ", 1.0};\n";
 }
 

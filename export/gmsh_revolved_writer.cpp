@@ -21,7 +21,7 @@ std::string FormatGmshRevolvedGeometry(const ProfileTable& profile) {
     out.reserve(1024 + profile.Header.size() * 40 + std::size_t(n) * 60);
     CopyProfileHeader(profile, out);
     for (long long i = 1; i <= n; ++i) {
-        AppendGmshPoint(out, i, X[i], double(Y[i]) * double(w.s), double(Y[i]) * double(w.c));
+        AppendGmshPoint(out, i, WedgePointText(X[i], Y[i], w), WedgeSide::Plus);
     }
     const long long inletAxis = n + 1;
     const long long exitAxis = n + 2;

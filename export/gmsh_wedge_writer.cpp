@@ -24,10 +24,9 @@ std::string FormatGmshWedgeGeometry(const ProfileTable& profile) {
     CopyProfileHeader(profile, out);
     // Minus side odd, plus side even: contour point i is 2i - 1 and 2i.
     for (long long i = 1; i <= n; ++i) {
-        const double ys = double(Y[i]) * double(w.s);
-        const double yc = double(Y[i]) * double(w.c);
-        AppendGmshPoint(out, 2 * i - 1, X[i], -ys, yc);
-        AppendGmshPoint(out, 2 * i, X[i], ys, yc);
+        const WedgePointText point(X[i], Y[i], w);
+        AppendGmshPoint(out, 2 * i - 1, point, WedgeSide::Minus);
+        AppendGmshPoint(out, 2 * i, point, WedgeSide::Plus);
     }
     const long long inletAxis = 2 * n + 1;
     const long long exitAxis = 2 * n + 2;

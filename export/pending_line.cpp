@@ -9,13 +9,9 @@ PointListLines::PointListLines(std::string& out, std::string_view opening)
     out_.append(opening);
 }
 
-void PointListLines::Add(double x, double y, double z) {
+void PointListLines::Add(const WedgePointText& point, WedgeSide side) {
     out_ += '(';
-    AppendG(out_, x);
-    out_ += ' ';
-    AppendG(out_, y);
-    out_ += ' ';
-    AppendG(out_, z);
+    point.Append(out_, side, " ");
     out_ += ") ";
     if (out_.size() - lineStart_ > kMaxLength) {
         out_ += "\n\t";

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "export/wedge_point.h"
+
 namespace bellnozzle {
 
 // Point lists of the blockMesh splines and the POV-Ray scene: "(x y z) "
@@ -16,7 +18,7 @@ namespace bellnozzle {
 class PointListLines {
 public:
     PointListLines(std::string& out, std::string_view opening);
-    void Add(double x, double y, double z);
+    void Add(const WedgePointText& point, WedgeSide side);
     void Close();
 
 private:

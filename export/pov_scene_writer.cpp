@@ -66,7 +66,7 @@ std::string FormatPovScene(const ProfileTable& profile) {
     out += "/*\n";
     PointListLines plusSide(out, "\tspline 4 5 (");
     for (int k = n - 1; k >= 2; --k) {
-        plusSide.Add(X[k], double(Y[k]) * double(w.s), double(Y[k]) * double(w.c));
+        plusSide.Add(WedgePointText(X[k], Y[k], w), WedgeSide::Plus);
     }
     plusSide.Close();
     out += "*/\n";

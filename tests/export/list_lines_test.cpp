@@ -134,7 +134,7 @@ TEST(ProfileCount, PointsBeyondCountAreLeftOut) {
 }
 
 // The exporters print numbers without printf for speed; the text must be
-// printf's "%g" exactly, for products of single-precision values of every
+// printf's "%g" exactly, of the products and of their negatives, for every
 // magnitude, signed zeros and the rounding edges of six digits.
 TEST(NumberText, GIsPrintfG) {
     std::mt19937 random(12345);
@@ -152,6 +152,11 @@ TEST(NumberText, GIsPrintfG) {
         std::snprintf(expected, sizeof expected, "%g", value);
         std::string text;
         AppendG(text, value);
+        ASSERT_EQ(text, expected) << value;
+        // The minus side prints the negated product by toggling the sign.
+        std::snprintf(expected, sizeof expected, "%g", -value);
+        text.clear();
+        GText(value).AppendNegated(text);
         ASSERT_EQ(text, expected) << value;
     }
     std::string ints;
