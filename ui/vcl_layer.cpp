@@ -169,10 +169,13 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     const int top = std::max(y1, 0);
     const int right = std::min(x2, image.width());
     const int bottom = std::min(y2, image.height());
+    const QRgb black = qRgb(0, 0, 0);
+    const QRgb white = qRgb(255, 255, 255);
     for (int y = top; y < bottom; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const bool edgeRow = y == y1 || y == y2 - 1;
         for (int x = left; x < right; ++x) {
-            const bool border = x == x1 || x == x2 - 1 || y == y1 || y == y2 - 1;
-            image.setPixel(x, y, border ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+            line[x] = edgeRow || x == x1 || x == x2 - 1 ? black : white;
         }
     }
     owner_.PictureChanged();
@@ -212,23 +215,37 @@ void TImage::paintEvent(QPaintEvent*) {
 TChartSeries::TChartSeries(TCustomAxisPanel& owner, QLineSeries* line, TColor ownColor)
     : owner_(owner), line_(line) {
     line_->setPen(QPen(ToQColor(ownColor), 1));
+    lastColor_ = ownColor;
 }
 
 void TChartSeries::Clear() {
     if (points_.empty()) return;
     points_.clear();
-    line_->clear();
-    owner_.FitAxes();
+    changed_ = true;
+    owner_.SeriesChanged();
 }
 
 void TChartSeries::AddXY(double x, double y, const std::string& label, TColor color) {
     const auto at = std::upper_bound(points_.begin(), points_.end(), x,
                                      [](double value, const TChartPoint& p) { return value < p.x; });
-    const auto index = at - points_.begin();
     points_.insert(at, TChartPoint{x, y, label, color});
-    line_->insert(int(index), QPointF(x, y));
-    if (line_->pen().color() != ToQColor(color)) line_->setPen(QPen(ToQColor(color), 1));
-    owner_.FitAxes();
+    lastColor_ = color;
+    changed_ = true;
+    owner_.SeriesChanged();
+}
+
+void TChartSeries::SyncLine() {
+    if (!changed_) return;
+    changed_ = false;
+    QList<QPointF> line;
+    line.reserve(qsizetype(points_.size()));
+    for (const TChartPoint& p : points_) line.append(QPointF(p.x, p.y));
+    line_->replace(line);
+    // Every action gives all points of a series one colour, so the line is
+    // drawn in the colour of the point added last.
+    if (!points_.empty() && line_->pen().color() != ToQColor(lastColor_)) {
+        line_->setPen(QPen(ToQColor(lastColor_), 1));
+    }
 }
 
 namespace {
@@ -286,6 +303,18 @@ TCustomAxisPanel::TCustomAxisPanel(QWidget* parent, const std::vector<TColor>& s
     }
     setChart(chart);
     setRenderHint(QPainter::Antialiasing, false);
+    FitAxes();
+}
+
+void TCustomAxisPanel::SeriesChanged() {
+    if (syncQueued_) return;
+    syncQueued_ = true;
+    QMetaObject::invokeMethod(this, [this] { Sync(); }, Qt::QueuedConnection);
+}
+
+void TCustomAxisPanel::Sync() {
+    syncQueued_ = false;
+    for (const auto& series : series_) series->SyncLine();
     FitAxes();
 }
 

@@ -200,6 +200,10 @@ class TCustomAxisPanel;
 
 // A line series. Its points are kept in ascending x (a point goes after those
 // with an equal x); the line is drawn in the colour given with its points.
+// The points are the series' content at once; the Qt line that draws them is
+// brought up to date in one step when control returns to the event loop (or
+// on Sync), because updating it point by point costs far more than the
+// action itself.
 class TChartSeries {
 public:
     TChartSeries(TCustomAxisPanel& owner, QLineSeries* line, TColor ownColor);
@@ -209,11 +213,15 @@ public:
     const TChartPoint& Point(int index) const { return points_.at(static_cast<std::size_t>(index)); }
     const std::vector<TChartPoint>& Points() const { return points_; }
     QLineSeries* Line() const { return line_; }
+    // Hands the points to the Qt line when they changed since the last time.
+    void SyncLine();
 
 private:
     TCustomAxisPanel& owner_;
     QLineSeries* line_;
     std::vector<TChartPoint> points_;
+    TColor lastColor_ = 0;
+    bool changed_ = false;
 };
 
 // The line chart: a fixed number of series and two value axes that are
@@ -224,10 +232,16 @@ public:
     // Series number 0 is Series1; throws std::out_of_range past the last.
     TChartSeries* GetSeries(int index);
     int SeriesCount() const { return static_cast<int>(series_.size()); }
-    void FitAxes();
+    // Brings the drawn lines and the axes up to date with the series now.
+    void Sync();
+    // Called by a series that changed: one Sync is queued for the event loop.
+    void SeriesChanged();
 
 private:
+    void FitAxes();
+
     std::vector<std::unique_ptr<TChartSeries>> series_;
+    bool syncQueued_ = false;
     QValueAxis* axisX_;
     QValueAxis* axisY_;
 };

@@ -57,6 +57,8 @@ private slots:
         // Tabulated points come back exactly as stored.
         QCOMPARE(float(chart.GetSeries(4)->Point(0).y), 22.6316f);
         QCOMPARE(float(chart.GetSeries(5)->Point(45).y), 7.63158f);
+        chart.Sync();
+        QCOMPARE(chart.GetSeries(0)->Line()->count(), 46);
         QCOMPARE(chart.GetSeries(0)->Line()->pen().color(), QColor(255, 0, 0));
         QCOMPARE(chart.GetSeries(1)->Line()->pen().color(), QColor(0, 0, 255));
     }

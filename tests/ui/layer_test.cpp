@@ -99,6 +99,8 @@ private slots:
         series->AddXY(2.0, 20.0, "", clBlue);
         series->AddXY(2.0, 21.0, "", clBlue);
         QCOMPARE(series->Count(), 4);
+        QCOMPARE(series->Line()->count(), 0);  // drawn once the loop runs again
+        QCoreApplication::processEvents();
         const double expectedX[] = {1, 2, 2, 3};
         const double expectedY[] = {10, 20, 21, 30};
         for (int i = 0; i < 4; ++i) {
@@ -110,6 +112,7 @@ private slots:
         QCOMPARE(chart.GetSeries(0)->Count(), 0);
         series->Clear();
         QCOMPARE(series->Count(), 0);
+        chart.Sync();
         QCOMPARE(series->Line()->count(), 0);
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, chart.GetSeries(2));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, chart.GetSeries(-1));
