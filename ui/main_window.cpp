@@ -3,6 +3,7 @@
 #include "ui/main_window.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 
 #include "core/entry_conversion.h"
 #include "ui/chart_picture.h"
@@ -133,6 +134,9 @@ void TForm1::BuildPanes() {
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setTabChangesFocus(true);
+    // Tab stops every eight characters, as text panes usually have them, so
+    // the point columns of the files stay narrow.
+    Memo1->setTabStopDistance(8 * QFontMetricsF(Memo1->font()).horizontalAdvance(QLatin1Char(' ')));
 
     Image1 = new TImage(this);
     Image1->setGeometry(256, 8, 546, 496);

@@ -5,6 +5,7 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
+#include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <memory>
@@ -27,10 +28,25 @@ int RunWindow(int argc, char** argv) {
     return 0;
 }
 
+namespace {
+
+// Qt's start-up notes (a missing runtime folder and the like) are noise for a
+// headless command; real failures are reported through the result.
+void DropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+}  // namespace
+
 bool WriteChartBitmap(const std::string& path, std::string& error) {
     // Drawing text needs a GUI application but no display: without a platform
     // chosen, use the offscreen one so the command works on a bare machine.
     std::unique_ptr<QGuiApplication> app;
+    const QtMessageHandler previousHandler = qInstallMessageHandler(DropQtNotes);
+    struct RestoreHandler {
+        QtMessageHandler handler;
+        ~RestoreHandler() { qInstallMessageHandler(handler); }
+    } restore{previousHandler};
     if (QGuiApplication::instance() == nullptr) {
         const char* platform = std::getenv("QT_QPA_PLATFORM");
         if (platform == nullptr || *platform == '\0') setenv("QT_QPA_PLATFORM", "offscreen", 1);

@@ -302,7 +302,7 @@ TCustomAxisPanel::TCustomAxisPanel(QWidget* parent, const std::vector<TColor>& s
         series_.push_back(std::make_unique<TChartSeries>(*this, line, color));
     }
     setChart(chart);
-    setRenderHint(QPainter::Antialiasing, false);
+    setRenderHint(QPainter::Antialiasing, true);
     FitAxes();
 }
 
