@@ -27,7 +27,7 @@ std::filesystem::path FreshFolder() {
     for (char& ch : name) {
         if (ch == '/') ch = '_';
     }
-    const std::filesystem::path folder = std::filesystem::current_path() / "export_test_work" / name;
+    const std::filesystem::path folder = std::filesystem::path(BELLNOZZLE_EXPORT_TEST_WORK_DIR) / name;
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder;

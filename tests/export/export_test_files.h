@@ -12,7 +12,8 @@ inline std::filesystem::path SourceDir() { return BELLNOZZLE_EXPORT_TEST_DIR; }
 std::string ReadBytes(const std::filesystem::path& path);
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
 
-// A new empty folder under the build tree, named after the running test.
+// A new empty folder under the build tree, named after the running test,
+// wherever the tests are started from.
 std::filesystem::path FreshFolder();
 
 }  // namespace bellnozzle::test
