@@ -94,9 +94,8 @@ void TCustomComboBox::AddItem(const std::string& text) { addItem(QString::fromSt
 
 int TCustomComboBox::GetItemIndex() const {
     const int index = currentIndex();
-    if (index < 0) return -1;
-    if (lineEdit() != nullptr && lineEdit()->text() != itemText(index)) return -1;
-    return index;
+    if (lineEdit() == nullptr || (index >= 0 && lineEdit()->text() == itemText(index))) return index;
+    return findText(lineEdit()->text(), Qt::MatchExactly | Qt::MatchCaseSensitive);
 }
 
 void TCustomComboBox::SetItemIndex(int index) { setCurrentIndex(index); }

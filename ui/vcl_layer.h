@@ -99,9 +99,11 @@ public:
     void SetText(const std::string& text) override;
 };
 
-// An editable drop-down list. The selected item number is -1 when nothing is
-// selected, which includes the user having typed text of their own into the
-// edit field: a list item only counts while the field shows its text.
+// An editable drop-down list. The selected item number is that of the item
+// whose text the edit field shows, and -1 when the field shows text of the
+// user's own that names no item: typed text never passes for the item that
+// was selected before, and typing an item's text (or letting the field
+// complete it) selects that item.
 class TCustomComboBox : public QComboBox, public TControl {
 public:
     explicit TCustomComboBox(QWidget* parent);

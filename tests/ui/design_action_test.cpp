@@ -146,12 +146,23 @@ private slots:
         Click(form.Button2);
         const WindowState before = WindowState::Of(form);
         form.ComboBox1->lineEdit()->selectAll();
-        QTest::keyClicks(form.ComboBox1->lineEdit(), "90%");
+        QTest::keyClicks(form.ComboBox1->lineEdit(), "90");
         Click(form.Button2);
         QCOMPARE(errors.Messages().size(), std::size_t(1));
         QVERIFY(errors.Messages()[0].find("Comprimento") != std::string::npos);
         QVERIFY(errors.Messages()[0].find("escolha") != std::string::npos);
         QVERIFY(WindowState::Of(form) == before);
+    }
+
+    void typingAListItemsTextUsesThatItem() {
+        ErrorRecorder errors;
+        TForm1 form;
+        form.show();
+        form.ComboBox1->lineEdit()->selectAll();
+        QTest::keyClicks(form.ComboBox1->lineEdit(), "90%");
+        Click(form.Button2);
+        QVERIFY(errors.Messages().empty());
+        QVERIFY(ReadBytes("zelto_perfil.txt").find("\nLf=90 %\n") != std::string::npos);
     }
 
     void lengthMatchingNoChartCurveIsRefused() {

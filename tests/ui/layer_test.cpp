@@ -130,6 +130,13 @@ private slots:
         QCOMPARE(box.GetItemIndex(), -1);
         QTest::keyClick(box.lineEdit(), Qt::Key_Return);
         QCOMPARE(box.count(), 3);  // Enter adds no item
+        QCOMPARE(box.GetItemIndex(), -1);
+        // Typing an item's own text selects that item.
+        box.lineEdit()->selectAll();
+        QTest::keyClicks(box.lineEdit(), "70%");
+        QCOMPARE(box.GetItemIndex(), 1);
+        box.SetText("70");
+        QCOMPARE(box.GetItemIndex(), -1);
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, box.ItemText(-1));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, box.ItemText(3));
         box.SetItemIndex(0);
