@@ -280,8 +280,10 @@ void FitAxis(QValueAxis* axis, double low, double high) {
 }  // namespace
 
 TCustomAxisPanel::TCustomAxisPanel(QWidget* parent, const std::vector<TColor>& seriesColors)
-    : QChartView(parent), axisX_(new QValueAxis), axisY_(new QValueAxis) {
-    auto* chart = new QChart;
+    // The view takes the chart it is built with; a chart set later would
+    // leave the default one behind.
+    : QChartView(new QChart, parent), axisX_(new QValueAxis), axisY_(new QValueAxis) {
+    QChart* const chart = this->chart();
     chart->legend()->hide();
     chart->setBackgroundBrush(Qt::white);
     chart->setPlotAreaBackgroundVisible(false);
@@ -300,7 +302,6 @@ TCustomAxisPanel::TCustomAxisPanel(QWidget* parent, const std::vector<TColor>& s
         line->attachAxis(axisY_);
         series_.push_back(std::make_unique<TChartSeries>(*this, line, color));
     }
-    setChart(chart);
     setRenderHint(QPainter::Antialiasing, true);
     FitAxes();
 }
