@@ -1,10 +1,12 @@
-// Appending numbers to an export's text as printf would print them, without
-// going through printf: the exporters print hundreds of numbers per file.
+// A number's "%g" text kept for printing it twice, once negated: each wedge
+// point is printed on both sides. AppendG and AppendInt come from the core.
 #pragma once
 
 #include <charconv>
 #include <string>
 #include <string_view>
+
+#include "core/text_format.h"
 
 namespace bellnozzle {
 
@@ -37,14 +39,5 @@ private:
     char text_[32];  // "%g" of a double never exceeds 13 characters
     std::size_t size_;
 };
-
-inline void AppendG(std::string& out, double value) { out += GText(value).View(); }
-
-// "%d" of a signed integer.
-inline void AppendInt(std::string& out, long long value) {
-    char digits[24];  // 20 characters at most for a 64-bit value
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    out.append(digits, result.ptr);
-}
 
 }  // namespace bellnozzle
