@@ -92,7 +92,11 @@ private slots:
         Click(form.Button1);
         WriteBytes("theta.bmp", "not a bitmap at all");
         Click(form.Button1);
-        QCOMPARE(errors.Messages().size(), std::size_t(2));
+        QImage png(4, 4, QImage::Format_RGB32);
+        png.fill(Qt::green);
+        QVERIFY(png.save("theta.bmp", "PNG"));  // a picture, but not a bitmap
+        Click(form.Button1);
+        QCOMPARE(errors.Messages().size(), std::size_t(3));
         QVERIFY(errors.Messages()[0].find("theta.bmp") != std::string::npos);
         QCOMPARE(form.Image1->GetPicture()->Image(), picture);
         QCOMPARE(form.Chart1->GetSeries(0)->Count(), 53);
@@ -101,22 +105,8 @@ private slots:
         // The window stays usable: a good bitmap loads afterwards.
         const QImage bitmap = SaveBitmap(Qt::cyan);
         Click(form.Button1);
-        QCOMPARE(errors.Messages().size(), std::size_t(2));
+        QCOMPARE(errors.Messages().size(), std::size_t(3));
         QCOMPARE(form.Image1->GetPicture()->Image(), bitmap);
-    }
-
-    void bitmapReplacesAPreview() {
-        ErrorRecorder errors;
-        TForm1 form;
-        form.show();
-        Click(form.Button2);
-        Click(form.Button4);  // preview over the start-up picture
-        const QImage bitmap = SaveBitmap(Qt::magenta);
-        Click(form.Button1);
-        QVERIFY(errors.Messages().empty());
-        QCOMPARE(form.Image1->GetPicture()->Image(), bitmap);
-        const QImage shown = form.Image1->grab().toImage();
-        QCOMPARE(shown.pixelColor(5, 5), QColor(Qt::magenta));
     }
 
 private:

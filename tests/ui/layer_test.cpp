@@ -21,13 +21,6 @@ class LayerTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void colorsAreLaidOutBlueGreenRed() {
-        QCOMPARE(ToQColor(clRed), QColor(255, 0, 0));
-        QCOMPARE(ToQColor(clBlue), QColor(0, 0, 255));
-        QCOMPARE(ToQColor(clBlack), QColor(0, 0, 0));
-        QCOMPARE(FromQColor(QColor(0, 0, 255)), clBlue);
-    }
-
     void canvasIgnoresPixelsOutsideAndRectangleHasAnOutline() {
         QWidget parent;
         TImage image(&parent);
@@ -50,22 +43,6 @@ private slots:
         QCOMPARE(QColor(pixels.pixel(38, 28)), QColor(Qt::white));
         canvas.SetPixel(5, 6, clBlue);
         QCOMPARE(QColor(image.GetPicture()->Image().pixel(5, 6)), QColor(0, 0, 255));
-    }
-
-    void canvasGrowsASmallPictureToThePaneButKeepsALargeOne() {
-        QWidget parent;
-        TImage image(&parent);
-        image.setGeometry(0, 0, 40, 30);
-        QImage small(10, 10, QImage::Format_RGB32);
-        small.fill(Qt::red);
-        image.GetPicture()->Assign(small);
-        image.GetCanvas();
-        QCOMPARE(image.GetPicture()->Image().size(), QSize(40, 30));
-        QCOMPARE(QColor(image.GetPicture()->Image().pixel(9, 9)), QColor(Qt::red));
-        QCOMPARE(QColor(image.GetPicture()->Image().pixel(10, 10)), QColor(Qt::white));
-        image.GetPicture()->Assign(QImage(60, 50, QImage::Format_RGB32));
-        image.GetCanvas();
-        QCOMPARE(image.GetPicture()->Image().size(), QSize(60, 50));
     }
 
     void previewPixelTruncatesTowardZeroAndRefusesWhatIsOffTheCanvas() {
@@ -151,37 +128,6 @@ private slots:
         QCOMPARE(QString::fromStdString(memo.GetText()), QString::fromUtf8("células € ok\n"));
         QVERIFY_THROWS_EXCEPTION(Error, memo.LoadFromFile("missing.txt"));
         QCOMPARE(QString::fromStdString(memo.GetText()), QString::fromUtf8("células € ok\n"));
-    }
-
-    void pictureLoadFailsWithoutChangingThePicture() {
-        WorkFolder folder;
-        TPicture picture;
-        QImage start(4, 3, QImage::Format_RGB32);
-        start.fill(Qt::green);
-        picture.Assign(start);
-        QVERIFY_THROWS_EXCEPTION(Error, picture.LoadFromFile("theta.bmp"));
-        WriteBytes("theta.bmp", "BM not really a bitmap");
-        QVERIFY_THROWS_EXCEPTION(Error, picture.LoadFromFile("theta.bmp"));
-        // A PNG is a picture, but not a bitmap.
-        QVERIFY(start.save("theta.png", "PNG"));
-        QVERIFY_THROWS_EXCEPTION(Error, picture.LoadFromFile("theta.png"));
-        QCOMPARE(picture.Image(), start);
-        QImage bitmap(7, 5, QImage::Format_RGB32);
-        bitmap.fill(Qt::red);
-        QVERIFY(bitmap.save("theta.bmp", "BMP"));
-        picture.LoadFromFile("theta.bmp");
-        QCOMPARE(picture.Image().size(), QSize(7, 5));
-        QCOMPARE(QColor(picture.Image().pixel(6, 4)), QColor(Qt::red));
-    }
-
-    void errorsReachTheHookInPortuguese() {
-        ErrorRecorder recorder;
-        Application->RunGuarded([] { throw Error("english text", "texto em português"); });
-        Application->RunGuarded([] { throw std::runtime_error("plain"); });
-        Application->RunGuarded([] {});
-        QCOMPARE(recorder.Messages().size(), std::size_t(2));
-        QCOMPARE(recorder.Messages()[0], std::string("texto em português"));
-        QCOMPARE(recorder.Messages()[1], std::string("plain"));
     }
 
     void chartBitmapIsWrittenAndLoadsBack() {
