@@ -5,7 +5,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/scripts/packages.sh"
 "$root/scripts/install_packages.sh" "${BUILD_PACKAGES[@]}" "${GUI_PACKAGES[@]}"
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBELLNOZZLE_BENCH=OFF > /dev/null
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBELLNOZZLE_GUI=ON -DBELLNOZZLE_BENCH=OFF > /dev/null
 cmake --build "$root/build" --target bellnozzle
 mkdir -p "$root/work"
 cd "$root/work"

@@ -7,7 +7,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/scripts/packages.sh"
 "$root/scripts/install_packages.sh" "${BUILD_PACKAGES[@]}" "${GUI_PACKAGES[@]}" "${TOOL_PACKAGES[@]}"
 build="${BELLNOZZLE_SANITIZE_BUILD_DIR:-$root/build-sanitize}"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBELLNOZZLE_SANITIZE=ON \
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBELLNOZZLE_SANITIZE=ON -DBELLNOZZLE_GUI=ON \
   -DBELLNOZZLE_BENCH=OFF > /dev/null
 cmake --build "$build" -j 2
 cd "$build"

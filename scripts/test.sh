@@ -8,7 +8,7 @@ source "$root/scripts/packages.sh"
 "$root/scripts/install_packages.sh" "${BUILD_PACKAGES[@]}" "${GUI_PACKAGES[@]}" "${TOOL_PACKAGES[@]}" \
   "${SANITIZER_PACKAGES[@]}"
 build="${BELLNOZZLE_BUILD_DIR:-$root/build-test}"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBELLNOZZLE_GUI=ON > /dev/null
 cmake --build "$build" -j 2
 cd "$build"
 ctest --output-on-failure -j 2 "$@"

@@ -3,7 +3,10 @@
 // by pixel; a refused profile leaves every file and pane as it was.
 #include <QTest>
 
+#include <QDir>
+
 #include "core/profile_reader.h"
+#include "core/text_file.h"
 #include "export/blockmesh_writer.h"
 #include "export/gmsh_revolved_writer.h"
 #include "export/gmsh_wedge_writer.h"
@@ -202,6 +205,29 @@ private slots:
         Click(form.Button4);
         QCOMPARE(errors.Messages().size(), expectedErrors);
         QVERIFY(ReadBytes("blockMeshDict.txt") != "old dictionary\n");
+    }
+
+    // A write that fails partway (a full disk, injected through the writer's
+    // test seam) keeps every old file whole and says so in the error box.
+    void failingWriteKeepsTheOldFilesAndSaysSo() {
+        ErrorRecorder errors;
+        TForm1 form;
+        Click(form.Button2);
+        const std::string profile = ReadBytes("zelto_perfil.txt");
+        WriteBytes("blockMeshDict.txt", "old dictionary\n");
+        SetWriteFaultHookForTesting([](const std::string&, std::size_t) { return false; });
+        form.Edit1->SetText("6");
+        Click(form.Button2);
+        Click(form.Button4);
+        SetWriteFaultHookForTesting(nullptr);
+        QCOMPARE(errors.Messages().size(), std::size_t(2));
+        for (const std::string& message : errors.Messages()) {
+            QVERIFY2(message.find("não foi possível gravar") != std::string::npos, message.c_str());
+        }
+        QCOMPARE(ReadBytes("zelto_perfil.txt"), profile);
+        QCOMPARE(ReadBytes("blockMeshDict.txt"), std::string("old dictionary\n"));
+        QCOMPARE(form.Edit2->GetText(), std::string("25.3911"));
+        QCOMPARE(QDir(QDir::currentPath()).entryList(QDir::Files).size(), qsizetype(2));
     }
 
 private:
