@@ -83,6 +83,14 @@ ProfileTable ReadProfileTable(const std::string& path) {
         table.Header.push_back(lines[line]);
     }
     if (line == lines.size()) {
+        for (const std::string& text : lines) {
+            if (text == "[perfil]\r\n") {
+                Refuse(path, "ends its \"[perfil]\" line in CR LF (Windows line ends); save it with plain "
+                             "line feeds",
+                       "termina a linha \"[perfil]\" em CR LF (fim de linha do Windows); grave-o com "
+                       "fins de linha LF");
+            }
+        }
         Refuse(path, "has no \"[perfil]\" line", "não tem a linha \"[perfil]\"");
     }
 

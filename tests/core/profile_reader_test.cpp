@@ -94,6 +94,7 @@ TEST(ReadProfileTable, RefusesWhatNoExportCanUse) {
     ScratchFolder folder;
     EXPECT_NE(RefusalOf(folder, "[parametros]\nRt=2.5 cm\n").find("no \"[perfil]\" line"), std::string::npos);
     EXPECT_NE(RefusalOf(folder, "[perfil]").find("no \"[perfil]\" line"), std::string::npos);
+    EXPECT_NE(RefusalOf(folder, "[parametros]\r\n[perfil]\r\n1 1 2\r\n").find("CR LF"), std::string::npos);
     EXPECT_NE(RefusalOf(folder, "[perfil]\n").find("no point line"), std::string::npos);
     EXPECT_NE(RefusalOf(folder, "[perfil]\nx y z\n\n").find("no point line"), std::string::npos);
     EXPECT_NE(RefusalOf(folder, "[perfil]\n0 1 2\n").find("line 2"), std::string::npos);
