@@ -8,6 +8,7 @@
 #include "core/entry_conversion.h"
 #include "core/error.h"
 #include "core/file_names.h"
+#include "core/profile_reader.h"
 #include "core/wall_angle_chart.h"
 
 #ifdef BELLNOZZLE_WITH_GUI
@@ -43,14 +44,6 @@ const char kChartUsage[] =
     "  --bmp FILE  instead, draw the chart picture and save it as a bitmap (for\n"
     "              theta.bmp; needs the window build)\n";
 
-int CountPointLines(const std::string& profileText) {
-    const std::size_t section = profileText.find("[perfil]\n");
-    if (section == std::string::npos) return 0;
-    int lines = 0;
-    for (std::size_t i = section + 9; i < profileText.size(); ++i) lines += profileText[i] == '\n';
-    return lines;
-}
-
 }  // namespace
 
 int RunDesignCommand(const Args& args) {
@@ -68,16 +61,9 @@ int RunDesignCommand(const Args& args) {
     const std::string path = PathIn(OptionOr(options, "dir", ""), kProfileFileName);
     try {
         const DesignResult result = RunDesign(diameter, lengthPercent, epsilon, path);
-        std::string text;
-        std::FILE* file = std::fopen(path.c_str(), "r");
-        if (file != nullptr) {
-            char buffer[4096];
-            std::size_t got;
-            while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, got);
-            std::fclose(file);
-        }
+        const int points = ReadProfileTable(path).Count;
         std::printf("theta_n=%s\ntheta_s=%s\nprofile=%s\npoints=%d\n", FormatAngle(result.thetaN).c_str(),
-                    FormatAngle(result.thetaS).c_str(), path.c_str(), CountPointLines(text));
+                    FormatAngle(result.thetaS).c_str(), path.c_str(), points);
     } catch (const Error& error) {
         return ReportRefusal(error.what());
     }
@@ -99,9 +85,10 @@ int RunLookupCommand(const Args& args) {
     }
     const float epsilon = ConvertDecimal(options.values["epsilon"]);
     const float lengthPercent = ConvertDecimal(options.values["length"]);
-    if (!IsChartLengthPercent(lengthPercent)) {
-        return ReportRefusal("the bell length " + FormatAngle(lengthPercent) +
-                             " % matches no curve of the design chart; choose 60, 70, 80, 90 or 100");
+    try {
+        RequireChartLengthPercent(lengthPercent);
+    } catch (const Error& error) {
+        return ReportRefusal(error.what());
     }
     float thetaN = 0.0f;
     float thetaS = 0.0f;
