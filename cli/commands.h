@@ -18,4 +18,8 @@ int RunGmshCommand(const Args& args);
 int RunGmsh2Command(const Args& args);
 int RunPovRayCommand(const Args& args);
 
+int RunCaseCommand(const Args& args);
+int RunCfdCommand(const Args& args);
+int RunReportCommand(const Args& args);
+
 }  // namespace bellnozzle::cli

@@ -28,6 +28,9 @@ const char kUsage[] =
     "  gmsh       write mesh.geo, the two-sided wedge\n"
     "  gmsh2      write mesh.geo, the face swept by rotation\n"
     "  povray     write nozzle1.pov\n"
+    "  case       write an OpenFOAM case folder of the nozzle\n"
+    "  cfd        run an OpenFOAM case and report its result\n"
+    "  report     compare a finished run with 1-D theory\n"
     "\n"
     "'bellnozzle COMMAND --help' describes each command.\n"
     "Exit status: 0 done, 1 refused input or file error, 2 wrong usage.\n";
@@ -80,6 +83,7 @@ int main(int argc, char** argv) {
         {"chart", RunChartCommand},         {"blockmesh", RunBlockMeshCommand},
         {"gmsh", RunGmshCommand},           {"gmsh2", RunGmsh2Command},
         {"povray", RunPovRayCommand},
+        {"case", RunCaseCommand},           {"cfd", RunCfdCommand},           {"report", RunReportCommand},
     };
     for (const auto& entry : commands) {
         if (command == entry.name) return entry.run(args);

@@ -99,8 +99,8 @@ std::string ControlDict(const CaseOutline& o) {
     patchValue(kOutletFlowName, "outlet", "sum", "phi", "");
     patchValue(kInletAverageName, "inlet", "areaAverage", "Ma p T", "");
     patchValue(kOutletAverageName, "outlet", "areaAverage", "Ma p T", "");
-    patchValue("outletMomentum", "outlet", "weightedSum", "U", "        weightField     phi;\n");
-    patchValue("outletPressure", "outlet", "areaIntegrate", "p", "");
+    patchValue(kOutletMomentumName, "outlet", "weightedSum", "U", "        weightField     phi;\n");
+    patchValue(kOutletPressureName, "outlet", "areaIntegrate", "p", "");
     t += "}\n";
     t += kFooter;
     return t;
@@ -219,7 +219,7 @@ std::string VelocityField() {
     return t;
 }
 
-constexpr char kAllrun[] = R"(#!/bin/sh
+constexpr char kAllrun[] = R"SH(#!/bin/sh
 # Runs this case: blockMesh, checkMesh, then rhoCentralFoam, serially or split
 # along the axis over NP processes (decomposePar, mpirun, reconstructPar).
 # Each tool writes log.TOOL. A new run first removes the results of the last.
@@ -277,20 +277,20 @@ else
     run rhoCentralFoam rhoCentralFoam
 fi
 echo "Allrun: done"
-)";
+)SH";
 
-constexpr char kAllclean[] = R"(#!/bin/sh
+constexpr char kAllclean[] = R"SH(#!/bin/sh
 # Removes what a run made (mesh, time folders, processor folders,
 # postProcessing, logs) and keeps the case as it was written.
 cd "$(dirname "$0")" || exit 1
 for entry in *; do
     case "$entry" in
-        0 | constant | system) ;;
+        0 | constant | system | log.Allrun) ;;
         [0-9]* | processor* | postProcessing | log.* | VTK) rm -rf -- "$entry" ;;
     esac
 done
 rm -rf constant/polyMesh
-)";
+)SH";
 
 std::string Readme(const ProfileTable& profile, const CaseOutline& o) {
     const GasConditions& gas = o.settings.gas;
