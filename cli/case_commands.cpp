@@ -12,6 +12,7 @@
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "core/entry_conversion.h"
 #include "core/error.h"
 #include "core/file_names.h"
 #include "core/text_format.h"
@@ -154,15 +155,8 @@ bool TakeFlag(Args& args, const std::string& flag) {
 double NumberOption(const ParsedOptions& options, const char* name, double fallback) {
     const auto found = options.values.find(name);
     if (found == options.values.end()) return fallback;
-    std::string text = found->second;
-    const std::size_t first = text.find_first_not_of(" \t");
-    const std::size_t last = text.find_last_not_of(" \t");
-    text = first == std::string::npos ? "" : text.substr(first, last - first + 1);
-    if (!text.empty() && text[0] == '+') text.erase(0, 1);
     double value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() ||
-        !std::isfinite(value)) {
+    if (!ParseNumber(found->second, value)) {
         throw Error("--" + std::string(name) + " needs a finite decimal number, not '" + found->second + "'",
                     "--" + std::string(name) + " precisa de um número decimal finito");
     }

@@ -78,14 +78,14 @@ std::string G(double value, int digits = 6) {
     return std::string(GText(value, digits).View());
 }
 
-std::string Percent(double fraction) {
+std::string Percent(double fraction, bool withSign = true) {
     if (!std::isfinite(fraction)) return "-";
     char buffer[32];
     const double value = fraction * 100;
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
                                       std::fabs(value) < 0.1 ? 3 : 2);
     std::string text(buffer, result.ptr);
-    if (value >= 0) text = "+" + text;
+    if (withSign && value >= 0) text = "+" + text;
     return text + " %";
 }
 
@@ -176,7 +176,7 @@ CaseReport ReadCaseReport(const std::string& caseDir) {
     int machSamples = 0;
     const double machSpread = Spread(outletAverage, 1, from, machSamples);
     const bool finished = r.timeReached >= recorded.endTime * (1 - 1e-6);
-    const std::string spreads = Percent(flowSpread) + " / " + Percent(machSpread);
+    const std::string spreads = Percent(flowSpread, false) + " / " + Percent(machSpread, false);
     if (!finished) {
         r.settledWhy = "the run stopped at t = " + G(r.timeReached) + " s of " + G(r.endTime) + " s";
         r.settledWhyPortuguese = "a execução parou em t = " + G(r.timeReached) + " s de " + G(r.endTime) + " s";

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/error.h"
+#include "core/isentropic_flow.h"
 #include "core/text_format.h"
 
 namespace bellnozzle {
@@ -30,7 +31,8 @@ void CheckCount(int cells, const char* english, const char* portuguese) {
 
 }  // namespace
 
-double GasConditions::GasConstant() const { return 8314.462618 / molarMass; }
+// Molar mass in g/mol, so kg/mol is a thousandth of it.
+double GasConditions::GasConstant() const { return kUniversalGasConstant * 1000 / molarMass; }
 
 void CheckProcessCount(int processes, int axialCells) {
     if (processes < 1 || processes > kMaxProcesses || processes > axialCells) {

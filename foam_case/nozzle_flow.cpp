@@ -4,7 +4,7 @@
 #include <numbers>
 
 #include "core/error.h"
-#include "foam_case/isentropic_interim.h"
+#include "core/isentropic_flow.h"
 #include "core/wedge.h"
 #include "export/export_file.h"
 
