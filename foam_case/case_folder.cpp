@@ -59,15 +59,11 @@ bool IsRunResult(const std::string& relative) {
 }
 
 void WriteFileChecked(const fs::path& path, const std::string& text, bool executable) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) ThrowFolderError("write", path.string(), errno);
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    const int writeError = errno;
-    if (std::fclose(file) != 0 || !written) ThrowFolderError("write", path.string(), written ? errno : writeError);
+    WriteTextFileAtomically(path.string(), text);
     if (executable) {
         const mode_t mask = ::umask(0);
         ::umask(mask);
-        ::chmod(path.c_str(), 0777 & ~mask);
+        if (::chmod(path.c_str(), 0777 & ~mask) != 0) ThrowFolderError("write", path.string(), errno);
     }
 }
 
