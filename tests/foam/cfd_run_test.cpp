@@ -24,7 +24,9 @@ constexpr int kAxialCells = 50, kRadialCells = 10;
 class CfdRun : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        dir = FreshFolder();
+        dir = fs::path(BELLNOZZLE_FOAM_TEST_WORK_DIR) / "CfdRun";
+        fs::remove_all(dir);
+        fs::create_directories(dir);
         Design(dir, 5.0f, 80, 10);
         caseDir = (dir / "nozzle_case").string();
         CaseSettings settings;
