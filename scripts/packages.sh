@@ -4,7 +4,8 @@
 # Charts' CMake files, povray-includes for colors.inc).
 BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev)
 GUI_PACKAGES=(qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev)
-TOOL_PACKAGES=(gmsh openfoam povray povray-includes)
+# openmpi-bin: mpirun for cases run on several processes.
+TOOL_PACKAGES=(gmsh openfoam openmpi-bin povray povray-includes)
 # The tests switch to a Portuguese (Brazil) locale, which locale-gen makes.
 TEST_PACKAGES=(locales)
 SANITIZER_PACKAGES=(clang libclang-rt-14-dev)
