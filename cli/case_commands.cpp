@@ -56,7 +56,9 @@ const char kCfdUsage[] =
     "blockMesh, checkMesh, rhoCentralFoam (on N processes with mpirun when N > 1),\n"
     "reconstructPar. Shows the simulated time against the end time and an\n"
     "estimate of the time left on stderr, then prints the report ('bellnozzle\n"
-    "report'). Ctrl-C stops the run; the case can then be run again.\n"
+    "report'). A run starts from the case as written: it first removes the\n"
+    "results of an earlier run. Ctrl-C stops the run; the case can then be run\n"
+    "again.\n"
     "  --np N  processes (default: as the case was written)\n";
 
 const char kReportUsage[] =
