@@ -78,7 +78,7 @@ TEST(ConicalContour, InitialEntriesGiveTheReferenceConeOfTheBell) {
     EXPECT_EQ(file.header[13], "lengf=20.668 cm");
 
     // 27 upstream points as the bell's, 10 on the downstream arc (x 0.01 to
-    // 0.91, short of T at 0.970582), T, 20 on the straight wall, E.
+    // 0.91, short of T at 0.970571), T, 20 on the straight wall, E.
     ASSERT_EQ(file.points.size(), 59u);
     const std::vector<std::string> cone = Lines(FormatConicalProfile(2.5f, 10.0f));
     const std::vector<std::string> bell = Lines(FormatContourProfile({2.5f, 10, 80, 30, 10, 20}));
