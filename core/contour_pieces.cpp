@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/c_locale.h"
 #include "core/error.h"
 #include "core/text_format.h"
 
@@ -12,6 +13,16 @@ namespace {
 
 constexpr double kArcStep = 0.1;
 constexpr float kLoopStart = 0.01f;
+
+// The upstream arc starts at x0 printed with "%.2f" and read back with atof,
+// which is the nearest double to the two-decimal text. Both steps run in the
+// "C" locale: under a decimal-comma locale atof would stop at the comma.
+double RoundToHundredths(float x0) {
+    const ScopedCLocale cLocale;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.2f", double(x0));
+    return std::strtod(text, nullptr);
+}
 
 }  // namespace
 
@@ -63,9 +74,7 @@ void PointSink::Add(float x, float y) {
 }
 
 void AddUpstreamArc(PointSink& sink, float Rt, float R1, float x0) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.2f", double(x0));
-    float x = Store(std::atof(text));
+    float x = Store(RoundToHundredths(x0));
     while (x <= 0.0f) {
         const float y = Store((double(Rt) + R1) - std::sqrt(double(R1) * R1 - double(x) * x));
         sink.Add(x, y);
