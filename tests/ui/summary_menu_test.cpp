@@ -75,6 +75,10 @@ private slots:
         QCOMPARE(shown, FormatSummaryText(SummarizeProfileFile("zelto_perfil.txt", {})));
         QVERIFY(shown.rfind("nozzle=bell\nthroat_diameter=5 cm\n", 0) == 0);
         QVERIFY(shown.find(" (epsilon entered 20)\n") != std::string::npos);
+        // Decimal points whatever the desktop's locale (this test runs under
+        // a Portuguese one).
+        QVERIFY(shown.find("\npa=1.01325 bar\n") != std::string::npos);
+        QVERIFY(shown.find(',') == std::string::npos);
         // It only reads: the file and the chart are as "Cálculo" left them.
         QCOMPARE(ReadBytes("zelto_perfil.txt"), profile);
         QVERIFY(Same(SeriesPoints(form, 0), contour));
