@@ -64,6 +64,23 @@ void AddFlowFigures(DesignSummary& s) {
     s.separationLikely = pe < kSeparationPressureShare * pa;
 }
 
+// Extreme gammas overflow the isentropic exponents or put the exit Mach
+// number beyond what the solver brackets; such figures are refused rather
+// than printed.
+void RequireSolvedFlow(const DesignSummary& s) {
+    bool solved = std::fabs(AreaRatioAtMach(s.exitMach, s.flow.gamma) / s.areaRatio - 1.0) < 1e-6;
+    const double figures[] = {s.coneLength, s.wallArea, s.volume, s.exitMach, s.exitPressureRatio,
+                              s.exitTemperatureRatio, s.thrustCoefficientVacuum, s.thrustCoefficientAmbient};
+    for (const double figure : figures) solved = solved && std::isfinite(figure);
+    if (solved) return;
+    throw Error(Format("the 1-D relations give no usable exit state for gamma %g at the area ratio %g; "
+                       "use the gamma of a real gas (about 1.1 to 1.67)",
+                       s.flow.gamma, s.areaRatio),
+                Format("as relações 1-D não dão um estado de saída utilizável para gama %g com razão de áreas "
+                       "%g; use o gama de um gás real (cerca de 1,1 a 1,67)",
+                       s.flow.gamma, s.areaRatio));
+}
+
 const char* ExpansionText(Expansion expansion) {
     switch (expansion) {
         case Expansion::Under: return "under-expanded";
@@ -139,6 +156,10 @@ DesignSummary SummarizeDesign(const ProfileTable& profile, const FlowConditions&
     const double R2 = RequireHeaderValue(profile, "R2", path);
     s.length = RequireHeaderValue(profile, "lengf", path);
 
+    if (!(s.epsilonEntered >= 1.0) || !std::isfinite(float(Rt)) || !std::isfinite(float(s.epsilonEntered))) {
+        RefuseProfile(path, Format("gives Rt = %g cm and epsilon = %g, which no design has", Rt, s.epsilonEntered),
+                      Format("traz Rt = %g cm e epsilon = %g, que nenhum projeto tem", Rt, s.epsilonEntered));
+    }
     s.conical = R2 == R1 && s.thetaN == kConeWallAngle && s.thetaS == kConeWallAngle && lengthPercent == 100.0;
     s.throatDiameter = 2.0 * Rt;
     s.exitDiameter = 2.0 * Re;
@@ -149,6 +170,7 @@ DesignSummary SummarizeDesign(const ProfileTable& profile, const FlowConditions&
     if (s.conical) s.divergenceFactor = (1.0 + std::cos(double(kConeWallAngle) * kPi / 180.0)) / 2.0;
     AddWallIntegrals(profile, s);
     AddFlowFigures(s);
+    RequireSolvedFlow(s);
     return s;
 }
 

@@ -173,7 +173,8 @@ TEST(DesignSummary, RefusesConditionsWithoutMeaningAndUnusableFiles) {
         FlowConditions flow;
         const char* mentions;
     } cases[] = {{{1.0, 20, 1}, "gamma"},   {{0.9, 20, 1}, "gamma"},   {{kNaN, 20, 1}, "gamma"},
-                 {{kInf, 20, 1}, "gamma"},  {{1.4, 0, 1}, "p0"},       {{1.4, -5, 1}, "p0"},
+                 {{kInf, 20, 1}, "gamma"},  {{50, 20, 1}, "gamma"},    {{1e300, 20, 1}, "gamma"},
+                 {{1.4, 0, 1}, "p0"},       {{1.4, -5, 1}, "p0"},
                  {{1.4, kNaN, 1}, "p0"},    {{1.4, kInf, 1}, "p0"},    {{1.4, 20, -0.1}, "pa"},
                  {{1.4, 20, kNaN}, "pa"},   {{1.4, 20, kInf}, "pa"}};
     for (const auto& c : cases) {
@@ -199,6 +200,9 @@ TEST(DesignSummary, RefusesConditionsWithoutMeaningAndUnusableFiles) {
     ProfileTable narrowing = TableFor(10);
     narrowing.Header[12] = "Re=0.5 cm\n";
     EXPECT_THROW(SummarizeDesign(narrowing, {}, "p.txt"), Error);
+    ProfileTable noDesign = TableFor(10);
+    noDesign.Header[2] = "epsilon=0.5\n";
+    EXPECT_THROW(SummarizeDesign(noDesign, {}, "p.txt"), Error);
 }
 
 }  // namespace
