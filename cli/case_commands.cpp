@@ -12,6 +12,7 @@
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/option_flags.h"
 #include "core/entry_conversion.h"
 #include "core/error.h"
 #include "core/file_names.h"
@@ -138,20 +139,6 @@ int PrintReport(const std::string& caseDir, bool json, const std::string& png) {
     return kExitOk;
 }
 
-// Moves a flag without a value out of args; true when it was there.
-bool TakeFlag(Args& args, const std::string& flag) {
-    bool found = false;
-    for (auto it = args.begin(); it != args.end();) {
-        if (*it == flag) {
-            it = args.erase(it);
-            found = true;
-        } else {
-            ++it;
-        }
-    }
-    return found;
-}
-
 // The whole text must be a finite decimal number: an option that is mistyped
 // must not run a case of other conditions than meant.
 double NumberOption(const ParsedOptions& options, const char* name, double fallback) {
@@ -178,7 +165,7 @@ int CountOption(const ParsedOptions& options, const char* name, int fallback) {
 
 int RunCaseCommand(const Args& arguments) {
     Args args = arguments;
-    const bool force = TakeFlag(args, "--force");
+    const bool force = TakeFlag(args, "force");
     ParsedOptions options;
     if (!ParseOptions(args, {"dir", "out", "p0", "T0", "gamma", "molar-mass", "nx", "ny", "np"}, kCaseUsage,
                       options)) {
@@ -269,7 +256,7 @@ int RunCfdCommand(const Args& arguments) {
 
 int RunReportCommand(const Args& arguments) {
     Args args = arguments;
-    const bool json = TakeFlag(args, "--json");
+    const bool json = TakeFlag(args, "json");
     std::string caseDir;
     const bool haveCase = TakePositional(args, {"png"}, caseDir);
     ParsedOptions options;

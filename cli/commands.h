@@ -21,5 +21,6 @@ int RunPovRayCommand(const Args& args);
 int RunCaseCommand(const Args& args);
 int RunCfdCommand(const Args& args);
 int RunReportCommand(const Args& args);
+int RunSummaryCommand(const Args& args);
 
 }  // namespace bellnozzle::cli

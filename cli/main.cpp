@@ -32,6 +32,7 @@ const char kUsage[] =
     "  case       write an OpenFOAM case folder of the nozzle\n"
     "  cfd        run an OpenFOAM case and report its result\n"
     "  report     compare a finished run with 1-D theory\n"
+    "  summary    dimensions and 1-D performance of zelto_perfil.txt\n"
     "\n"
     "'bellnozzle COMMAND --help' describes each command; 'bellnozzle --version' prints the version.\n"
     "Exit status: 0 done, 1 refused input or file error, 2 wrong usage.\n";
@@ -89,6 +90,7 @@ int main(int argc, char** argv) {
         {"gmsh", RunGmshCommand},           {"gmsh2", RunGmsh2Command},
         {"povray", RunPovRayCommand},
         {"case", RunCaseCommand},           {"cfd", RunCfdCommand},           {"report", RunReportCommand},
+        {"summary", RunSummaryCommand},
     };
     for (const auto& entry : commands) {
         if (command == entry.name) return entry.run(args);
