@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <string_view>
 #include <vector>
 
 #include "core/error.h"
@@ -30,46 +29,41 @@ void RequirePrograms(int processes) {
     }
 }
 
-// The log line Allrun leaves when a step fails, and the first line of an
-// OpenFOAM fatal error in that step's log.
+// The first non-empty line after start that is not a "From ..." or "in file"
+// line: the message of an OpenFOAM fatal error.
+std::string FatalMessage(const std::string& log) {
+    std::size_t start = log.find("FOAM FATAL");
+    if (start == std::string::npos) return "";
+    start = log.find('\n', start);
+    while (start != std::string::npos && start + 1 < log.size()) {
+        const std::size_t end = std::min(log.find('\n', start + 1), log.size());
+        std::string line = log.substr(start + 1, end - start - 1);
+        line.erase(0, std::min(line.find_first_not_of(' '), line.size()));
+        if (!line.empty() && line.rfind("From ", 0) != 0 && line.rfind("in file", 0) != 0) return line;
+        start = end;
+    }
+    return "";
+}
+
+// The line Allrun leaves when a step fails, and the message of an OpenFOAM
+// fatal error in that step's log.
 std::string FailureDetail(const std::string& caseDir) {
-    std::string detail;
     std::string allrunLog;
     try {
         allrunLog = ReadWholeFile(PathIn(caseDir, kRunLogName));
     } catch (const Error&) {
-        return detail;
+        return "";
     }
-    const std::size_t failed = allrunLog.rfind("Allrun: ");
-    if (failed != std::string::npos) {
-        detail = allrunLog.substr(failed + 8);
-        detail = detail.substr(0, detail.find('\n'));
-    }
+    const std::size_t last = allrunLog.rfind("Allrun: ");
+    if (last == std::string::npos) return "";
+    std::string detail = allrunLog.substr(last + 8);
+    detail.erase(std::min(detail.find('\n'), detail.size()));
     const std::size_t see = detail.rfind("see log.");
-    if (see != std::string::npos) {
-        try {
-            const std::string toolLog = ReadWholeFile(PathIn(caseDir, detail.substr(see + 4)));
-            const std::size_t fatal = toolLog.find("FOAM FATAL");
-            if (fatal != std::string::npos) {
-                // The message follows the "From ..." and "in file ..." lines.
-                std::size_t start = toolLog.find('\n', fatal);
-                for (int skip = 0; skip < 3 && start != std::string::npos; ++skip) {
-                    const std::size_t next = toolLog.find('\n', start + 1);
-                    const std::string_view line(toolLog.data() + start + 1,
-                                                (next == std::string::npos ? toolLog.size() : next) - start - 1);
-                    if (line.find("From ") == std::string::npos && line.find("in file") == std::string::npos &&
-                        !line.empty()) {
-                        detail += ": ";
-                        detail += line.substr(line.find_first_not_of(' ') == std::string_view::npos
-                                                  ? 0
-                                                  : line.find_first_not_of(' '));
-                        break;
-                    }
-                    start = next;
-                }
-            }
-        } catch (const Error&) {
-        }
+    if (see == std::string::npos) return detail;
+    try {
+        const std::string message = FatalMessage(ReadWholeFile(PathIn(caseDir, detail.substr(see + 4))));
+        if (!message.empty()) detail += ": " + message;
+    } catch (const Error&) {
     }
     return detail;
 }
