@@ -63,7 +63,7 @@ std::string ControlDict(const CaseOutline& o) {
     std::string t = Header("dictionary", "system", "controlDict");
     t += "application     rhoCentralFoam;\n\n"
          "startFrom       startTime;\nstartTime       0;\nstopAt          endTime;\n";
-    t += "// " + Num(kFlowThroughTimes) + " flow-through times: nozzle length " + Num(o.nozzle.Length()) +
+    t += "// " + Num(o.flowThroughTimes) + " flow-through times: nozzle length " + Num(o.nozzle.Length()) +
          " m at the chamber's speed of sound " + Num(o.theory.chamberSoundSpeed) + " m/s\n";
     t += "endTime         " + Num(o.endTime) + ";\n\n";
     t += "deltaT          " + Num(firstStep) + ";\n"
@@ -324,7 +324,7 @@ std::string Readme(const ProfileTable& profile, const CaseOutline& o) {
     t += "  gamma " + Num(gas.gamma) + ", molar mass " + Num(gas.molarMass) + " g/mol (R " +
          Num(gas.GasConstant()) + " J/(kg K))\n";
     t += "  start: the nozzle filled at " + Num(o.fillPressure) + " Pa and " + Num(o.fillTemperature) + " K\n";
-    t += "  end time " + Num(o.endTime) + " s (" + Num(kFlowThroughTimes) + " flow-through times)\n";
+    t += "  end time " + Num(o.endTime) + " s (" + Num(o.flowThroughTimes) + " flow-through times)\n";
     t += "\n1-D isentropic predictions (whole nozzle):\n";
     t += "  exit Mach " + Num(th.exitMach) + ", pe/p0 " + Num(th.exitPressureRatio) + ", Te/T0 " +
          Num(th.exitTemperatureRatio) + "\n";
@@ -338,13 +338,16 @@ std::string Readme(const ProfileTable& profile, const CaseOutline& o) {
 
 }  // namespace
 
+double FlowThroughTimes(double areaRatio) { return std::max(8.0, 6 + 0.2 * areaRatio); }
+
 CaseOutline OutlineCase(const ProfileTable& profile, const CaseSettings& settings) {
     CheckCaseSettings(settings);
     CaseOutline o;
     o.settings = settings;
     o.nozzle = MeasureNozzle(profile);
     o.theory = PredictIsentropicFlow(o.nozzle, settings.gas);
-    o.endTime = kFlowThroughTimes * o.nozzle.Length() / o.theory.chamberSoundSpeed;
+    o.flowThroughTimes = FlowThroughTimes(o.nozzle.AreaRatio());
+    o.endTime = o.flowThroughTimes * o.nozzle.Length() / o.theory.chamberSoundSpeed;
     o.fillPressure = kFillPressureRatio * settings.gas.chamberPressure;
     // A chamber colder than the room fills the nozzle at its own temperature.
     o.fillTemperature = std::min(kFillTemperature, settings.gas.chamberTemperature);

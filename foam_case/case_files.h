@@ -23,15 +23,18 @@ struct CaseOutline {
     CaseSettings settings;
     NozzleMeasures nozzle;
     IsentropicPrediction theory;
+    double flowThroughTimes = 0;
     double endTime = 0;          // s
     double fillPressure = 0;     // Pa, the gas the run starts from
     double fillTemperature = 0;  // K
 };
 
 // Flow-through times (nozzle length at the chamber's speed of sound) a run
-// lasts: the initial design's mass flow and exit Mach settle within two of
-// them; the rest is for slower start-ups and to show that they stay.
-inline constexpr double kFlowThroughTimes = 8;
+// lasts. A larger area ratio starts later, as its fill must drain far below
+// the chamber pressure before the starting shock leaves: the initial design
+// (epsilon 10) starts within 2 of them, a 10 cm bell of epsilon 50 after 7.
+// The rest lets the flow settle and shows that it stays.
+double FlowThroughTimes(double areaRatio);
 
 // Throws Error for unusable settings or a profile the case cannot be made of.
 CaseOutline OutlineCase(const ProfileTable& profile, const CaseSettings& settings);
