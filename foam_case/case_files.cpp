@@ -178,8 +178,16 @@ std::string PressureField(const CaseOutline& o) {
     t += "        gamma           " + Num(gas.gamma) + ";\n";
     t += "        p0              uniform " + Num(gas.chamberPressure) + ";\n";
     t += "        value           uniform " + Num(gas.chamberPressure) + ";\n    }\n";
-    t += "    // Supersonic outflow: everything comes from inside.\n"
-         "    outlet\n    {\n        type            zeroGradient;\n    }\n";
+    // A zero-gradient outlet reflects the start-up's waves, which then hold
+    // the starting shock of a long, high-epsilon bell inside the nozzle; this
+    // one lets them leave, towards the fill pressure.
+    t += "    // Supersonic outflow once started; waves leave towards the fill pressure.\n"
+         "    outlet\n    {\n        type            waveTransmissive;\n        field           p;\n"
+         "        phi             phi;\n        rho             rho;\n        psi             thermo:psi;\n";
+    t += "        gamma           " + Num(gas.gamma) + ";\n";
+    t += "        fieldInf        " + Num(o.fillPressure) + ";\n";
+    t += "        lInf            " + Num(o.nozzle.Length()) + ";\n";
+    t += "        value           uniform " + Num(o.fillPressure) + ";\n    }\n";
     t += SidesAndWall("zeroGradient");
     t += "}\n";
     t += kFooter;
@@ -342,7 +350,7 @@ std::string Readme(const ProfileTable& profile, const CaseOutline& o) {
 
 }  // namespace
 
-double FlowThroughTimes(double areaRatio) { return std::max(8.0, 6 + 0.2 * areaRatio); }
+double FlowThroughTimes(double areaRatio) { return std::max(8.0, 4 + 0.32 * areaRatio); }
 
 CaseOutline OutlineCase(const ProfileTable& profile, const CaseSettings& settings) {
     CheckCaseSettings(settings);
