@@ -10,3 +10,11 @@ TEST_PACKAGES=(locales)
 SANITIZER_PACKAGES=(clang libclang-rt-14-dev)
 # The check of README's two commands in a pristine Debian 12 root (CI).
 FRESH_ROOT_PACKAGES=(mmdebstrap)
+# Packaging: dpkg-shlibdeps finds the libraries the program links (with file),
+# and the .deb is checked with lintian.
+PACKAGE_PACKAGES=(dpkg-dev file)
+PACKAGE_CHECK_PACKAGES=(lintian)
+# The checks of the desktop entry, the AppStream file and the manual page.
+DATA_TEST_PACKAGES=(desktop-file-utils appstream man-db groff-base)
+# Renders the PNG icons from the SVG (scripts/render-icons.sh, by hand).
+ICON_PACKAGES=(librsvg2-bin)
