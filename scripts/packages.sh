@@ -5,8 +5,9 @@
 BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev)
 GUI_PACKAGES=(qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev)
 TOOL_PACKAGES=(gmsh openfoam povray povray-includes)
-# The tests switch to a Portuguese (Brazil) locale, which locale-gen makes.
-TEST_PACKAGES=(locales)
+# The tests switch to a Portuguese (Brazil) locale, which locale-gen makes, and
+# check the desktop entry, the AppStream file and the manual page.
+TEST_PACKAGES=(locales desktop-file-utils appstream man-db groff-base bsdextrautils file)
 SANITIZER_PACKAGES=(clang libclang-rt-14-dev)
 # The check of README's two commands in a pristine Debian 12 root (CI).
 FRESH_ROOT_PACKAGES=(mmdebstrap)
@@ -14,7 +15,5 @@ FRESH_ROOT_PACKAGES=(mmdebstrap)
 # and the .deb is checked with lintian.
 PACKAGE_PACKAGES=(dpkg-dev file)
 PACKAGE_CHECK_PACKAGES=(lintian)
-# The checks of the desktop entry, the AppStream file and the manual page.
-DATA_TEST_PACKAGES=(desktop-file-utils appstream man-db groff-base)
 # Renders the PNG icons from the SVG (scripts/render-icons.sh, by hand).
 ICON_PACKAGES=(librsvg2-bin)
