@@ -17,3 +17,5 @@ PACKAGE_PACKAGES=(dpkg-dev file)
 PACKAGE_CHECK_PACKAGES=(lintian)
 # Renders the PNG icons from the SVG (scripts/render-icons.sh, by hand).
 ICON_PACKAGES=(librsvg2-bin)
+# What the package check uses inside the pristine root besides the package.
+PACKAGE_ROOT_PACKAGES=(man-db bsdextrautils)
