@@ -18,4 +18,6 @@ int RunGmshCommand(const Args& args);
 int RunGmsh2Command(const Args& args);
 int RunPovRayCommand(const Args& args);
 
+int RunSummaryCommand(const Args& args);
+
 }  // namespace bellnozzle::cli

@@ -30,6 +30,7 @@ const char kUsage[] =
     "  gmsh       write mesh.geo, the two-sided wedge\n"
     "  gmsh2      write mesh.geo, the face swept by rotation\n"
     "  povray     write nozzle1.pov\n"
+    "  summary    dimensions and 1-D performance of zelto_perfil.txt\n"
     "\n"
     "'bellnozzle COMMAND --help' describes each command; 'bellnozzle --version' prints the version.\n"
     "Exit status: 0 done, 1 refused input or file error, 2 wrong usage.\n";
@@ -88,6 +89,7 @@ int main(int argc, char** argv) {
         {"chart", RunChartCommand},         {"blockmesh", RunBlockMeshCommand},
         {"gmsh", RunGmshCommand},           {"gmsh2", RunGmsh2Command},
         {"povray", RunPovRayCommand},
+        {"summary", RunSummaryCommand},
     };
     for (const auto& entry : commands) {
         if (command == entry.name) return entry.run(args);
