@@ -112,7 +112,7 @@ step "install, use and remove $(basename "$deb") in the pristine root"
 chroot "$fresh" /usr/sbin/runuser -l user -c "./check-package-inside.sh ${PACKAGE_ROOT_PACKAGES[*]}"
 
 step "lintian $(basename "$deb")"
-# lintian warns when run as root; the package is all it reads.
+# lintian notes that it runs as root; that note is left out below.
 lintian_log="$(mktemp)"
 trap 'rm -f "$lintian_log"' EXIT
 if ! lintian --fail-on error --display-info "$deb" > "$lintian_log" 2>&1; then
