@@ -18,4 +18,7 @@ int RunGmshCommand(const Args& args);
 int RunGmsh2Command(const Args& args);
 int RunPovRayCommand(const Args& args);
 
+int RunCadCommand(const Args& args);
+int RunRenderCommand(const Args& args);
+
 }  // namespace bellnozzle::cli

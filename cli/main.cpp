@@ -28,6 +28,8 @@ const char kUsage[] =
     "  gmsh       write mesh.geo, the two-sided wedge\n"
     "  gmsh2      write mesh.geo, the face swept by rotation\n"
     "  povray     write nozzle1.pov\n"
+    "  cad        write the nozzle as STEP, STL, DXF, SVG or CSV\n"
+    "  render     render the nozzle with POV-Ray into a PNG picture\n"
     "\n"
     "'bellnozzle COMMAND --help' describes each command.\n"
     "Exit status: 0 done, 1 refused input or file error, 2 wrong usage.\n";
@@ -80,6 +82,8 @@ int main(int argc, char** argv) {
         {"chart", RunChartCommand},         {"blockmesh", RunBlockMeshCommand},
         {"gmsh", RunGmshCommand},           {"gmsh2", RunGmsh2Command},
         {"povray", RunPovRayCommand},
+        {"cad", RunCadCommand},
+        {"render", RunRenderCommand},
     };
     for (const auto& entry : commands) {
         if (command == entry.name) return entry.run(args);
