@@ -50,23 +50,56 @@ CadPoint OntoPlane(const CadPoint& p, Vec d, const Vec& chord, double planeX) {
     return {planeX, p.r + t * d.y};
 }
 
+double Chord(const CadPoint& a, const CadPoint& b) { return std::hypot(b.x - a.x, b.r - a.r); }
+
 // The wall's unit tangent at point i of the smooth run first..last, from the
-// parabola through three neighbouring points parametrised by chord length:
-// second-order accurate however unevenly the points are spaced (the design
-// puts one 0.1 mm after N and the next 8 mm on).
-Vec Tangent(const std::vector<CadPoint>& p, std::size_t i, std::size_t first, std::size_t last) {
-    if (last - first < 2) return Direction(p[first], p[last]);
-    // The three points used and where i lies among them.
-    const std::size_t a = i == first ? first : i == last ? last - 2 : i - 1;
-    const double h1 = std::hypot(p[a + 1].x - p[a].x, p[a + 1].r - p[a].r);
-    const double h2 = std::hypot(p[a + 2].x - p[a + 1].x, p[a + 2].r - p[a + 1].r);
+// parabola through three points parametrised by chord length: second-order
+// accurate however unevenly the points are spaced (the design puts one
+// 0.1 mm after N and the next 8 mm on).
+//
+// Six printed digits leave each coordinate up to 1e-5 of its size off. On a
+// finely sampled wall that noise, divided by the spacing, tilts the normal,
+// and the thickness turns the tilt into offset points out of order. So the
+// neighbours are taken at least sqrt(10 t e) apart, e the noise of the
+// point: adjacent on the design's points, a few apart on a profile of
+// 10,000 points.
+Vec Tangent(const std::vector<CadPoint>& p, std::size_t i, std::size_t first, std::size_t last, double thickness) {
+    const double noise = 1e-5 * (std::abs(p[i].x) + std::abs(p[i].r));
+    const double span = std::sqrt(10.0 * thickness * noise);
+    const auto back = [&](std::size_t from) {
+        std::size_t j = from;
+        while (j > first && (j == from || Chord(p[j], p[from]) < span)) --j;
+        return j;
+    };
+    const auto ahead = [&](std::size_t from) {
+        std::size_t j = from;
+        while (j < last && (j == from || Chord(p[from], p[j]) < span)) ++j;
+        return j;
+    };
+    std::size_t a, b, c;  // the three points, in order; i is one of them
+    if (i == first) {
+        a = i;
+        b = ahead(a);
+        c = ahead(b);
+    } else if (i == last) {
+        c = i;
+        b = back(c);
+        a = back(b);
+    } else {
+        a = back(i);
+        b = i;
+        c = ahead(i);
+    }
+    if (a == b || b == c) return Direction(p[first], p[last]);
+    const double h1 = Chord(p[a], p[b]);
+    const double h2 = Chord(p[b], p[c]);
     // Derivative weights of the three points at parameter 0, h1 or h1 + h2.
     double w0, w1, w2;
     if (i == a) {
         w0 = -(2 * h1 + h2) / (h1 * (h1 + h2));
         w1 = (h1 + h2) / (h1 * h2);
         w2 = -h1 / (h2 * (h1 + h2));
-    } else if (i == a + 1) {
+    } else if (i == b) {
         w0 = -h2 / (h1 * (h1 + h2));
         w1 = (h2 - h1) / (h1 * h2);
         w2 = h1 / (h2 * (h1 + h2));
@@ -75,8 +108,8 @@ Vec Tangent(const std::vector<CadPoint>& p, std::size_t i, std::size_t first, st
         w1 = -(h1 + h2) / (h1 * h2);
         w2 = (2 * h2 + h1) / (h2 * (h1 + h2));
     }
-    const double dx = w0 * p[a].x + w1 * p[a + 1].x + w2 * p[a + 2].x;
-    const double dy = w0 * p[a].r + w1 * p[a + 1].r + w2 * p[a + 2].r;
+    const double dx = w0 * p[a].x + w1 * p[b].x + w2 * p[c].x;
+    const double dy = w0 * p[a].r + w1 * p[b].r + w2 * p[c].r;
     const double length = std::hypot(dx, dy);
     return {dx / length, dy / length};
 }
@@ -96,7 +129,7 @@ std::vector<CadPoint> OffsetWall(const std::vector<CadPoint>& wall, const std::v
         const std::size_t first = breaks[run];
         const std::size_t last = breaks[run + 1];
         for (std::size_t i = first; i <= last; ++i) {
-            const Vec t = Tangent(wall, i, first, last);
+            const Vec t = Tangent(wall, i, first, last, thickness);
             const Vec normal = Normal(t);
             if (i == first && run > 0) {
                 // The corner: the previous run left its normal in outer[i].

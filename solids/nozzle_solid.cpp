@@ -120,6 +120,38 @@ TopoDS_Solid BuildNozzleSolid(const CadProfile& profile) {
                 "o OpenCASCADE não conseguiu girar a meia seção num sólido");
 }
 
+namespace {
+
+// pi * integral of y^2 dx along the pieces, from the inlet to the exit.
+double SweptArea(const std::vector<Handle(Geom_BSplineCurve)>& pieces) {
+    static const double nodes[] = {0.0, -0.5384693101056831, 0.5384693101056831, -0.9061798459386640,
+                                   0.9061798459386640};
+    static const double weights[] = {0.5688888888888889, 0.4786286704993665, 0.4786286704993665,
+                                     0.2369268850561891, 0.2369268850561891};
+    double sum = 0.0;
+    for (const Handle(Geom_BSplineCurve)& curve : pieces) {
+        for (int k = curve->FirstUKnotIndex(); k < curve->LastUKnotIndex(); ++k) {
+            const double a = curve->Knot(k);
+            const double b = curve->Knot(k + 1);
+            for (int q = 0; q < 5; ++q) {
+                gp_Pnt p;
+                gp_Vec d;
+                curve->D1(0.5 * (a + b) + 0.5 * (b - a) * nodes[q], p, d);
+                sum += 0.5 * (b - a) * weights[q] * p.Y() * p.Y() * d.X();
+            }
+        }
+    }
+    return M_PI * sum;
+}
+
+}  // namespace
+
+double CurveVolume(const CadProfile& profile) {
+    const double inside = SweptArea(WallPieces(profile.wall, profile.corners));
+    if (profile.outer.empty()) return inside;
+    return SweptArea(WallPieces(profile.outer, profile.corners)) - inside;
+}
+
 void QuietOcct() {
     static const bool quiet = [] {
         Message::DefaultMessenger()->RemovePrinters(STANDARD_TYPE(Message_PrinterOStream));

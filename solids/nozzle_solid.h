@@ -20,13 +20,14 @@ struct SolidFacts {
 };
 
 // Writes the body as one closed solid to a STEP file (AP214) in the chosen
-// unit, written whole or not at all. Returns the solid's facts (volume by
-// adaptive integration). Throws Error when the solid cannot be built or the
-// file written.
+// unit, written whole or not at all. Returns the solid's facts, the volume
+// integrated along the half-section's curves. Throws Error when the solid
+// cannot be built or the file written.
 SolidFacts WriteStepFile(const CadProfile& profile, LengthUnit unit, const std::string& path);
 
 // Reads a STEP file back with OCCT's reader: how many solids, whether valid,
-// their volume and bounding box in millimetres. Throws Error when unreadable.
+// their volume (OCCT's adaptive integration to 1e-9) and bounding box in
+// millimetres. Throws Error when unreadable.
 SolidFacts InspectStepFile(const std::string& path);
 
 // The same solid as a closed triangle mesh (mm): the wall curves sampled

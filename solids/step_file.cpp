@@ -61,13 +61,16 @@ std::string ReserveTemporary(const std::string& path) {
     return name;
 }
 
-SolidFacts Facts(const TopoDS_Shape& shape) {
+// Solids, validity and box; the volume by OCCT's integration when asked.
+SolidFacts Facts(const TopoDS_Shape& shape, bool integrateVolume) {
     SolidFacts facts;
     for (TopExp_Explorer solid(shape, TopAbs_SOLID); solid.More(); solid.Next()) ++facts.solids;
     facts.valid = BRepCheck_Analyzer(shape).IsValid();
-    GProp_GProps props;
-    BRepGProp::VolumeProperties(shape, props, kVolumeEpsilon);
-    facts.volumeMm3 = props.Mass();
+    if (integrateVolume) {
+        GProp_GProps props;
+        BRepGProp::VolumeProperties(shape, props, kVolumeEpsilon);
+        facts.volumeMm3 = props.Mass();
+    }
     Bnd_Box box;
     BRepBndLib::AddOptimal(shape, box, Standard_False, Standard_False);
     if (!box.IsVoid()) {
@@ -87,7 +90,8 @@ void InitStep() {
 SolidFacts WriteStepFile(const CadProfile& profile, LengthUnit unit, const std::string& path) {
     InitStep();
     const TopoDS_Solid solid = BuildNozzleSolid(profile);
-    const SolidFacts facts = Facts(solid);
+    SolidFacts facts = Facts(solid, false);
+    facts.volumeMm3 = CurveVolume(profile);
     if (facts.solids != 1 || !facts.valid || !(facts.volumeMm3 > 0.0)) {
         throw Error("OpenCASCADE built no valid closed solid from the profile",
                     "o OpenCASCADE não construiu um sólido fechado válido com o perfil");
@@ -127,7 +131,7 @@ SolidFacts InspectStepFile(const std::string& path) {
                     "não foi possível ler o arquivo STEP \"" + path + "\"");
     }
     reader.TransferRoots();
-    return Facts(reader.OneShape());
+    return Facts(reader.OneShape(), true);
 }
 
 }  // namespace bellnozzle

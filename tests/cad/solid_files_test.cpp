@@ -92,24 +92,26 @@ protected:
 
 TEST_F(SolidFiles, StepFlowIsOneSolidOfTheGasVolume) {
     UseProfile(cadtest::ProfileText("initial_design"));
-    Export(CadFormat::Step, CadBody::Flow);
+    const CadSummary summary = Export(CadFormat::Step, CadBody::Flow);
     const SolidFacts facts = InspectStepFile((dir / "nozzle.step").string());
     EXPECT_EQ(facts.solids, 1);
     EXPECT_TRUE(facts.valid);
     const double expected = cadtest::SmoothVolume(wall);
     EXPECT_NEAR(facts.volumeMm3 / expected, 1.0, 1e-4);
+    EXPECT_NEAR(summary.volume / facts.volumeMm3, 1.0, 1e-6) << "the summary's volume is the solid's";
     ExpectBox(facts.min.data(), facts.max.data(), wall.back().r, 1e-3);
 }
 
 TEST_F(SolidFiles, StepShellIsTheWallOffsetByTheThickness) {
     UseProfile(cadtest::ProfileText("initial_design"));
-    Export(CadFormat::Step, CadBody::Shell);
+    const CadSummary summary = Export(CadFormat::Step, CadBody::Shell);
     const SolidFacts facts = InspectStepFile((dir / "nozzle.step").string());
     EXPECT_EQ(facts.solids, 1);
     EXPECT_TRUE(facts.valid);
     const std::vector<Point> outer = cadtest::OffsetAlongNormals(wall, 2.0);
     const double expected = cadtest::SmoothVolume(outer) - cadtest::SmoothVolume(wall);
     EXPECT_NEAR(facts.volumeMm3 / expected, 1.0, 1e-3);
+    EXPECT_NEAR(summary.volume / facts.volumeMm3, 1.0, 1e-5);
     ExpectBox(facts.min.data(), facts.max.data(), outer.back().r, 1e-3);
 }
 
