@@ -94,7 +94,15 @@ void RenderPicture(TForm1& form) {
     progress.setMinimumDuration(300);
     request.onTick = [] { QCoreApplication::processEvents(); };
     request.shouldStop = [&progress] { return progress.wasCanceled(); };
-    const RenderResult result = RenderNozzle("", request);
+    RenderResult result;
+    try {
+        result = RenderNozzle("", request);
+    } catch (const Error&) {
+        // Stopped by the user, who knows it: no error box for that.
+        if (!progress.wasCanceled()) throw;
+        form.Memo1->setPlainText(QString::fromUtf8("Renderização interrompida; nenhuma imagem gravada.\n"));
+        return;
+    }
     progress.reset();
     QImage picture;
     if (!picture.load(QString::fromStdString(result.picture), "PNG")) {

@@ -5,7 +5,8 @@
 
 #include <cmath>
 #include <cstring>
-#include <map>
+#include <algorithm>
+#include <array>
 
 #include <unistd.h>
 
@@ -35,29 +36,40 @@ StlFacts ReadStl(const std::string& bytes) {
     facts.triangles = count;
     EXPECT_EQ(bytes.size(), 84 + 50 * std::size_t(count));
     EXPECT_NE(bytes.compare(0, 5, "solid"), 0);
-    std::map<std::array<float, 3>, int> ids;
-    std::map<std::pair<int, int>, int> directed;
-    for (std::uint32_t t = 0; t < count; ++t) {
+    // Corners with equal coordinates are one vertex: sort them to number them.
+    std::vector<std::pair<std::array<float, 3>, std::size_t>> corners(3 * std::size_t(count));
+    for (std::size_t t = 0; t < count; ++t) {
         float v[9];
-        std::memcpy(v, bytes.data() + 84 + 50 * std::size_t(t) + 12, sizeof v);
-        int id[3];
-        for (int c = 0; c < 3; ++c) {
-            const std::array<float, 3> key{v[3 * c], v[3 * c + 1], v[3 * c + 2]};
-            id[c] = ids.emplace(key, int(ids.size())).first->second;
-            for (int i = 0; i < 3; ++i) {
-                facts.min[i] = std::min(facts.min[i], double(key[i]));
-                facts.max[i] = std::max(facts.max[i], double(key[i]));
-            }
-        }
-        for (int e = 0; e < 3; ++e) ++directed[{id[e], id[(e + 1) % 3]}];
+        std::memcpy(v, bytes.data() + 84 + 50 * t + 12, sizeof v);
+        for (int c = 0; c < 3; ++c) corners[3 * t + c] = {{v[3 * c], v[3 * c + 1], v[3 * c + 2]}, 3 * t + c};
         const double ax = v[0], ay = v[1], az = v[2], bx = v[3], by = v[4], bz = v[5], cx = v[6], cy = v[7],
                      cz = v[8];
         facts.volume += (ax * (by * cz - bz * cy) + ay * (bz * cx - bx * cz) + az * (bx * cy - by * cx)) / 6.0;
+        for (int i = 0; i < 3; ++i) {
+            for (int c = 0; c < 3; ++c) {
+                facts.min[i] = std::min(facts.min[i], double(v[3 * c + i]));
+                facts.max[i] = std::max(facts.max[i], double(v[3 * c + i]));
+            }
+        }
     }
-    facts.closed = true;
-    for (const auto& [edge, uses] : directed) {
-        const auto back = directed.find({edge.second, edge.first});
-        if (uses != 1 || back == directed.end() || back->second != 1) facts.closed = false;
+    std::sort(corners.begin(), corners.end());
+    std::vector<std::uint32_t> id(corners.size());
+    std::uint32_t next = 0;
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        if (i > 0 && corners[i].first != corners[i - 1].first) ++next;
+        id[corners[i].second] = next;
+    }
+    // Closed and consistently facing: each directed edge once, and its
+    // reverse once.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> edges;
+    edges.reserve(corners.size());
+    for (std::size_t t = 0; t < count; ++t) {
+        for (int e = 0; e < 3; ++e) edges.push_back({id[3 * t + e], id[3 * t + (e + 1) % 3]});
+    }
+    std::sort(edges.begin(), edges.end());
+    facts.closed = std::adjacent_find(edges.begin(), edges.end()) == edges.end();
+    for (const auto& [a, b] : edges) {
+        if (a == b || !std::binary_search(edges.begin(), edges.end(), std::pair{b, a})) facts.closed = false;
     }
     return facts;
 }
