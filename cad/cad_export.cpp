@@ -1,5 +1,6 @@
 #include "cad/cad_export.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "core/error.h"
@@ -67,8 +68,6 @@ void WriteSolid(const CadProfile& profile, const CadRequest& request, CadSummary
 #endif
 }
 
-void AppendNumber(std::string& out, double value) { AppendLength(out, value); }
-
 }  // namespace
 
 CadFormat ParseCadFormat(const std::string& text) {
@@ -122,11 +121,11 @@ std::string SummaryLines(const CadSummary& summary) {
     std::string out = "file=" + summary.path + "\nbytes=" + std::to_string(summary.bytes) + "\nbody=" +
                       BodyName(summary.body) + "\npoints=" + std::to_string(summary.points) + "\nvolume_" +
                       unit + "3=";
-    AppendNumber(out, summary.volume);
+    AppendLength(out, summary.volume);
     out += "\nbox_" + unit + "=";
     for (int i = 0; i < 6; ++i) {
         if (i > 0) out += ' ';
-        AppendNumber(out, i < 3 ? summary.min[i] : summary.max[i - 3]);
+        AppendLength(out, i < 3 ? summary.min[i] : summary.max[i - 3]);
     }
     out += '\n';
     return out;
@@ -137,14 +136,14 @@ std::string SummaryText(const CadSummary& summary) {
     std::string out = "Arquivo: " + summary.path + "\nTamanho: " + std::to_string(summary.bytes) +
                       " bytes\nCorpo: " + (summary.body == CadBody::Flow ? "escoamento (volume interno)" : "parede") +
                       "\nPontos do perfil: " + std::to_string(summary.points) + "\nVolume: ";
-    AppendNumber(out, summary.volume);
+    AppendLength(out, summary.volume);
     out += " " + unit + "³\nCaixa envolvente (" + unit + "):\n";
     const char* axes[] = {"x", "y", "z"};
     for (int i = 0; i < 3; ++i) {
         out += std::string("  ") + axes[i] + ": ";
-        AppendNumber(out, summary.min[i]);
+        AppendLength(out, summary.min[i]);
         out += " a ";
-        AppendNumber(out, summary.max[i]);
+        AppendLength(out, summary.max[i]);
         out += '\n';
     }
     return out;

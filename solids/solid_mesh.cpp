@@ -24,10 +24,6 @@ constexpr std::uint32_t kSegments = 320;
 constexpr double kAngularDeflection = 0.05;    // rad between neighbouring samples' tangents
 constexpr double kRelativeChordHeight = 1e-5;  // of the nozzle's size
 
-struct Meridian {
-    std::vector<CadPoint> points;
-};
-
 std::vector<CadPoint> SampleWall(const std::vector<CadPoint>& points, const std::vector<std::size_t>& corners,
                                  double chordHeight) {
     std::vector<CadPoint> samples;
