@@ -31,6 +31,7 @@ const char kUsage[] =
     "  povray     write nozzle1.pov\n"
     "  cad        write the nozzle as STEP, STL, DXF, SVG or CSV\n"
     "  render     render the nozzle with POV-Ray into a PNG picture\n"
+    "  summary    dimensions and 1-D performance of zelto_perfil.txt\n"
     "\n"
     "'bellnozzle COMMAND --help' describes each command; 'bellnozzle --version' prints the version.\n"
     "Exit status: 0 done, 1 refused input or file error, 2 wrong usage.\n";
@@ -89,6 +90,7 @@ int main(int argc, char** argv) {
         {"povray", RunPovRayCommand},
         {"cad", RunCadCommand},
         {"render", RunRenderCommand},
+        {"summary", RunSummaryCommand},
     };
     for (const auto& entry : commands) {
         if (command == entry.name) return entry.run(args);
