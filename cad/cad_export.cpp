@@ -88,6 +88,15 @@ bool SolidFormatsAvailable() {
 #endif
 }
 
+void RefuseProfileAsOutput(const std::string& dir, const std::string& path) {
+    const std::string profile = PathIn(dir, kProfileFileName);
+    std::error_code error;
+    if (std::filesystem::equivalent(profile, path, error)) {
+        throw Error("\"" + path + "\" is the profile file; choose another file to write",
+                    "\"" + path + "\" é o arquivo de perfil; escolha outro arquivo para gravar");
+    }
+}
+
 CadSummary ExportCad(const std::string& dir, const CadRequest& request) {
     const bool solid = request.format == CadFormat::Step || request.format == CadFormat::Stl;
     if (solid && !SolidFormatsAvailable()) NoSolids(request.format);
@@ -97,6 +106,7 @@ CadSummary ExportCad(const std::string& dir, const CadRequest& request) {
     CadSummary summary;
     summary.path = request.out.empty() ? PathIn(dir, std::string("nozzle.") + FormatExtension(request.format))
                                        : request.out;
+    RefuseProfileAsOutput(dir, summary.path);
     summary.unit = request.unit;
     summary.body = request.body;
     summary.points = static_cast<int>(profile.wall.size());

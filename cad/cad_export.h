@@ -43,6 +43,10 @@ struct CadSummary {
 // the file cannot be written.
 CadSummary ExportCad(const std::string& dir, const CadRequest& request);
 
+// Throws Error when path names the profile file itself: an export written
+// over it would lose the design it was made from.
+void RefuseProfileAsOutput(const std::string& dir, const std::string& path);
+
 // The summary as "name=value" lines for the command.
 std::string SummaryLines(const CadSummary& summary);
 // The summary in Portuguese for the window's text pane.

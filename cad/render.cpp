@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "cad/cad_export.h"
 #include "core/error.h"
 #include "core/file_names.h"
 #include "core/text_file.h"
@@ -89,6 +90,8 @@ RenderResult RenderNozzle(const std::string& dir, const RenderRequest& request) 
     fs::path picture(result.picture);
     result.scene = fs::path(picture).replace_extension(".pov").string();
     if (result.scene == result.picture) result.scene += ".pov";
+    RefuseProfileAsOutput(dir, result.picture);
+    RefuseProfileAsOutput(dir, result.scene);
     WriteTextFileAtomically(result.scene, FormatRenderScene(profile, request.width, request.height));
 
     // POV-Ray reads and writes only below its working folder unless its

@@ -167,6 +167,10 @@ TEST_F(DrawingFiles, RefusalsLeaveTheOldFileAndNoLeftovers) {
     request.thicknessMm = 2.0;
     request.out = (dir / "missing-folder" / "nozzle.dxf").string();
     EXPECT_THROW(ExportCad(dir.string(), request), Error);
+    // Not over the design it was made from, whatever the name it is given by.
+    request.out = (dir / "." / kProfileFileName).string();
+    EXPECT_THROW(ExportCad(dir.string(), request), Error);
+    EXPECT_EQ(cadtest::ReadBytes(dir / kProfileFileName), cadtest::ProfileText("initial_design"));
     fs::remove(dir / kProfileFileName);
     request.out.clear();
     EXPECT_THROW(ExportCad(dir.string(), request), Error);
