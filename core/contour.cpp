@@ -9,8 +9,10 @@
 #include "core/contour.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
+#include "core/c_locale.h"
 #include "core/error.h"
 #include "core/text_file.h"
 #include "core/text_format.h"
@@ -25,6 +27,16 @@ constexpr float kLoopStart = 0.01f;
 constexpr float kConeHalfAngle = 0.2617994f;  // 15 degrees
 
 float Store(double value) { return static_cast<float>(value); }
+
+// The upstream arc starts at x0 printed with "%.2f" and read back with atof,
+// which is the nearest double to the two-decimal text. Both steps run in the
+// "C" locale: under a decimal-comma locale atof would stop at the comma.
+double RoundToHundredths(float x0) {
+    const ScopedCLocale cLocale;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.2f", double(x0));
+    return std::strtod(text, nullptr);
+}
 
 [[noreturn]] void Refuse(const std::string& english, const std::string& portuguese) {
     throw Error("design refused: " + english, "projeto recusado: " + portuguese);
@@ -152,9 +164,7 @@ std::vector<ContourPoint> ComputeContourPoints(const ContourInput& in, const Con
     const double Rt = in.Rt;
 
     // Upstream arc, from x0 rounded to two decimals up to and including x = 0.
-    char text[64];
-    std::snprintf(text, sizeof text, "%.2f", double(g.x0));
-    float x = Store(std::atof(text));
+    float x = Store(RoundToHundredths(g.x0));
     while (x <= 0.0f) {
         const float y = Store((Rt + g.R1) - std::sqrt(double(g.R1) * g.R1 - double(x) * x));
         sink.Add(x, y);

@@ -3,11 +3,11 @@
 // undefined behaviour of scanf on an overflowing number.
 #include "core/profile_reader.h"
 
-#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <string_view>
 
+#include "core/c_locale.h"
 #include "core/error.h"
 #include "core/text_file.h"
 #include "core/text_format.h"
@@ -18,7 +18,8 @@ namespace {
 constexpr std::string_view kSectionLine = "[perfil]\n";
 
 const char* SkipSpace(const char* s) {
-    while (*s != '\0' && std::isspace(static_cast<unsigned char>(*s))) ++s;
+    // The blanks of the "C" locale, as scanf's %d and %f skip them there.
+    while (*s == ' ' || (*s >= '\t' && *s <= '\r')) ++s;
     return s;
 }
 
@@ -29,7 +30,7 @@ int ParsePointLine(const char* s, long long& number, float& x, float& y) {
     s = SkipSpace(s);
     const char* digits = s;
     if (*digits == '+' || *digits == '-') ++digits;
-    if (!std::isdigit(static_cast<unsigned char>(*digits))) return 0;
+    if (*digits < '0' || *digits > '9') return 0;
     char* end = nullptr;
     number = std::strtoll(s, &end, 10);  // saturates at the long long range
     s = end;
@@ -73,6 +74,8 @@ ProfileTable ReadProfileTable(const std::string& path) {
         Refuse(path, "cannot be read (missing or unreadable)", "não pode ser lido (ausente ou ilegível)");
     }
     const std::vector<std::string> lines = SplitLines(text);
+    // strtof and strtoll read a decimal comma under some desktop locales.
+    const ScopedCLocale cLocale;
 
     ProfileTable table;
     table.X.assign(1, 0.0f);

@@ -4,10 +4,13 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/c_locale.h"
+
 namespace bellnozzle {
 namespace {
 
 void AppendFormatV(std::string& out, const char* format, va_list args) {
+    const ScopedCLocale cLocale;
     char buffer[256];
     va_list copy;
     va_copy(copy, args);
@@ -58,6 +61,17 @@ void AppendG(std::string& out, double value) {
         return;
     }
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
+    out.append(buffer, result.ptr);
+}
+
+void AppendDigits(std::string& out, double value, int significantDigits) {
+    char buffer[64];
+    if (!std::isfinite(value) || significantDigits < 1 || significantDigits > 17) {
+        AppendFormat(out, "%.*g", significantDigits < 1 ? 1 : significantDigits, value);
+        return;
+    }
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, significantDigits);
     out.append(buffer, result.ptr);
 }
 

@@ -1,5 +1,6 @@
 // printf-style formatting into a growing std::string: the writers build each
-// file's whole text in memory first and write it in one go.
+// file's whole text in memory first and write it in one go. Numbers come out
+// as in the "C" locale (a decimal point) whatever the process locale is.
 #pragma once
 
 #include <string>
@@ -19,6 +20,10 @@ namespace bellnozzle {
 // zeros dropped, exponent form below 1e-4 and from 1e6), several times faster
 // than snprintf: the profile file and the exports print thousands of them.
 void AppendG(std::string& out, double value);
+
+// Appends value as printf's "%.Ng" prints it in the "C" locale, N the number
+// of significant digits (1 to 17).
+void AppendDigits(std::string& out, double value, int significantDigits);
 
 // Appends value as "%d" prints it.
 void AppendInt(std::string& out, long long value);

@@ -1,5 +1,10 @@
-# The Debian packages each task needs; sourced by the other scripts.
+# The Debian packages each task needs; sourced by the other scripts. They are
+# installed without Recommends, so every package used is named here, the ones
+# that are only Recommends of another included (libqt6opengl6-dev for Qt
+# Charts' CMake files, povray-includes for colors.inc).
 BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev)
-GUI_PACKAGES=(qt6-base-dev qt6-charts-dev libgl-dev)
-TOOL_PACKAGES=(gmsh openfoam povray)
+GUI_PACKAGES=(qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev)
+TOOL_PACKAGES=(gmsh openfoam povray povray-includes)
+# The tests switch to a Portuguese (Brazil) locale, which locale-gen makes.
+TEST_PACKAGES=(locales)
 SANITIZER_PACKAGES=(clang libclang-rt-14-dev)

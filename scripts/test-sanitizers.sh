@@ -5,7 +5,8 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/scripts/packages.sh"
-"$root/scripts/install_packages.sh" "${BUILD_PACKAGES[@]}" "${GUI_PACKAGES[@]}" "${TOOL_PACKAGES[@]}"
+"$root/scripts/install_packages.sh" "${BUILD_PACKAGES[@]}" "${GUI_PACKAGES[@]}" "${TOOL_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+"$root/scripts/ensure_locales.sh"
 build="${BELLNOZZLE_SANITIZE_BUILD_DIR:-$root/build-sanitize}"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBELLNOZZLE_SANITIZE=ON -DBELLNOZZLE_GUI=ON \
   -DBELLNOZZLE_BENCH=OFF > /dev/null
