@@ -28,6 +28,7 @@ const char kUsage[] =
     "  gmsh       write mesh.geo, the two-sided wedge\n"
     "  gmsh2      write mesh.geo, the face swept by rotation\n"
     "  povray     write nozzle1.pov\n"
+    "  mesh       write wedge_mesh.geo and mesh it with Gmsh (named boundaries)\n"
     "\n"
     "'bellnozzle COMMAND --help' describes each command.\n"
     "Exit status: 0 done, 1 refused input or file error, 2 wrong usage.\n";
@@ -80,6 +81,7 @@ int main(int argc, char** argv) {
         {"chart", RunChartCommand},         {"blockmesh", RunBlockMeshCommand},
         {"gmsh", RunGmshCommand},           {"gmsh2", RunGmsh2Command},
         {"povray", RunPovRayCommand},
+        {"mesh", RunMeshCommand},
     };
     for (const auto& entry : commands) {
         if (command == entry.name) return entry.run(args);
