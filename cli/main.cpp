@@ -8,6 +8,7 @@
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "core/version.h"
 
 #ifdef BELLNOZZLE_WITH_GUI
 #include "ui/run_window.h"
@@ -30,7 +31,7 @@ const char kUsage[] =
     "  povray     write nozzle1.pov\n"
     "  mesh       write wedge_mesh.geo and mesh it with Gmsh (named boundaries)\n"
     "\n"
-    "'bellnozzle COMMAND --help' describes each command.\n"
+    "'bellnozzle COMMAND --help' describes each command; 'bellnozzle --version' prints the version.\n"
     "Exit status: 0 done, 1 refused input or file error, 2 wrong usage.\n";
 
 bool HaveDisplay() {
@@ -71,6 +72,10 @@ int main(int argc, char** argv) {
     const Args args(argv + 2, argv + argc);
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
+        return kExitOk;
+    }
+    if (command == "--version" || command == "-V" || command == "version") {
+        std::printf("bellnozzle %s\n", bellnozzle::kVersion);
         return kExitOk;
     }
     struct {

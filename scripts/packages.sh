@@ -8,3 +8,5 @@ TOOL_PACKAGES=(gmsh openfoam povray povray-includes)
 # The tests switch to a Portuguese (Brazil) locale, which locale-gen makes.
 TEST_PACKAGES=(locales)
 SANITIZER_PACKAGES=(clang libclang-rt-14-dev)
+# The check of README's two commands in a pristine Debian 12 root (CI).
+FRESH_ROOT_PACKAGES=(mmdebstrap)

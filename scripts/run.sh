@@ -4,12 +4,14 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/scripts/packages.sh"
-"$root/scripts/install_packages.sh" "${BUILD_PACKAGES[@]}" "${GUI_PACKAGES[@]}"
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBELLNOZZLE_GUI=ON -DBELLNOZZLE_BENCH=OFF > /dev/null
-cmake --build "$root/build" --target bellnozzle
+"$root/scripts/install_packages.sh" "${BUILD_PACKAGES[@]}" "${GUI_PACKAGES[@]}" "${TOOL_PACKAGES[@]}"
+build="${BELLNOZZLE_BUILD_DIR:-$root/build}"
+mkdir -p "$build"
+"$root/scripts/configure.sh" "$root" "$build"
+cmake --build "$build" --target bellnozzle
 mkdir -p "$root/work"
 cd "$root/work"
 if [ ! -f theta.bmp ]; then
-  "$root/build/cli/bellnozzle" chart --bmp theta.bmp || true
+  "$build/cli/bellnozzle" chart --bmp theta.bmp || true
 fi
-exec "$root/build/cli/bellnozzle" "$@"
+exec "$build/cli/bellnozzle" "$@"

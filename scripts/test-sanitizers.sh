@@ -8,6 +8,7 @@ source "$root/scripts/packages.sh"
 "$root/scripts/install_packages.sh" "${BUILD_PACKAGES[@]}" "${GUI_PACKAGES[@]}" "${TOOL_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 "$root/scripts/ensure_locales.sh"
 build="${BELLNOZZLE_SANITIZE_BUILD_DIR:-$root/build-sanitize}"
+mkdir -p "$build"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBELLNOZZLE_SANITIZE=ON -DBELLNOZZLE_GUI=ON \
   -DBELLNOZZLE_BENCH=OFF > /dev/null
 cmake --build "$build" -j 2

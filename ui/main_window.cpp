@@ -7,6 +7,8 @@
 
 #include "core/entry_conversion.h"
 #include "ui/chart_picture.h"
+#include "ui/about_box.h"
+#include "ui/menu_items.h"
 
 namespace bellnozzle::ui {
 namespace {
@@ -63,21 +65,47 @@ TForm1::TForm1() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8("Perfil Zelto 1.0"));
     setFont(WindowFont());
-    // Outer size 1211 x 551 less the frame and the title bar of the system
-    // the layout was made on.
-    setFixedSize(1195, 513);
     move(91, 109);
+    // The client area keeps the layout's size: outer size 1211 x 551 less the
+    // frame and the title bar of the system the layout was made on.
+    ClientArea = new QWidget(this);
+    ClientArea->setObjectName(QStringLiteral("ClientArea"));
     BuildInputs();
     BuildMeshGroup();
     BuildButtons();
     BuildPanes();
     SetKeyboardOrder();
+    BuildMenus();
+    const int menuHeight = MenuBar1->sizeHint().height();
+    MenuBar1->setGeometry(0, 0, 1195, menuHeight);
+    ClientArea->setGeometry(0, menuHeight, 1195, 513);
+    setFixedSize(1195, 513 + menuHeight);
     // The third item, so the length can be read through the selection at once.
     ComboBox1->SetItemIndex(2);
 }
 
+void TForm1::BuildMenus() {
+    MenuBar1 = new QMenuBar(this);
+    MenuProjeto = MenuBar1->addMenu(QString::fromUtf8("&Projeto"));
+    MenuExportar = MenuBar1->addMenu(QString::fromUtf8("&Exportar"));
+    MenuSimulacao = MenuBar1->addMenu(QString::fromUtf8("&Simulação"));
+    MenuAjuda = MenuBar1->addMenu(QString::fromUtf8("A&juda"));
+    // The buttons' actions, reachable from the keyboard too; the menus run
+    // the same handlers.
+    AddMenuItem(MenuProjeto, "Cálculo", [this] { Button2Click(); });
+    AddMenuItem(MenuProjeto, "Gráficos", [this] { Button1Click(); });
+    MenuProjeto->addSeparator();
+    AddMenuItem(MenuExportar, "blockMesh", [this] { Button4Click(); });
+    AddMenuItem(MenuExportar, "gmesh", [this] { Button5Click(); });
+    AddMenuItem(MenuExportar, "gmesh2", [this] { Button6Click(); });
+    AddMenuItem(MenuExportar, "PovRay", [this] { Button3Click(); });
+    MenuExportar->addSeparator();
+    // Each feature below adds its own items.
+    AddMenuItem(MenuAjuda, "Sobre o bellnozzle", [this] { ShowAbout(this); });
+}
+
 void TForm1::BuildInputs() {
-    GroupBox1 = new QGroupBox(QString::fromUtf8("Entradas"), this);
+    GroupBox1 = new QGroupBox(QString::fromUtf8("Entradas"), ClientArea);
     GroupBox1->setGeometry(808, 8, 377, 113);
     Label1 = MakeLabel(GroupBox1, "Diâmetro garganta (cm)", 8, 32);
     Edit1 = MakeEdit(GroupBox1, "5.0", 136, 32, 57);
@@ -98,7 +126,7 @@ void TForm1::BuildInputs() {
 }
 
 void TForm1::BuildMeshGroup() {
-    GroupBox2 = new QGroupBox(QStringLiteral("Mesh"), this);
+    GroupBox2 = new QGroupBox(QStringLiteral("Mesh"), ClientArea);
     GroupBox2->setGeometry(112, 72, 121, 81);
     Label7 = MakeLabel(GroupBox2, "NX", 24, 24);
     Edit5 = MakeEdit(GroupBox2, "100", 48, 24, 41);
@@ -107,12 +135,12 @@ void TForm1::BuildMeshGroup() {
 }
 
 void TForm1::BuildButtons() {
-    Button1 = MakeButton(this, "Gráficos", 8, 8);
-    Button2 = MakeButton(this, "Cálculo", 112, 8);
-    Button4 = MakeButton(this, "blockMesh", 8, 40);
-    Button5 = MakeButton(this, "gmesh", 112, 40);
-    Button3 = MakeButton(this, "PovRay", 8, 72);
-    Button6 = MakeButton(this, "gmesh2", 8, 104);
+    Button1 = MakeButton(ClientArea, "Gráficos", 8, 8);
+    Button2 = MakeButton(ClientArea, "Cálculo", 112, 8);
+    Button4 = MakeButton(ClientArea, "blockMesh", 8, 40);
+    Button5 = MakeButton(ClientArea, "gmesh", 112, 40);
+    Button3 = MakeButton(ClientArea, "PovRay", 8, 72);
+    Button6 = MakeButton(ClientArea, "gmesh2", 8, 104);
     const struct {
         QPushButton* button;
         void (TForm1::*handler)();
@@ -127,7 +155,7 @@ void TForm1::BuildButtons() {
 }
 
 void TForm1::BuildPanes() {
-    Memo1 = new TMemo(this);
+    Memo1 = new TMemo(ClientArea);
     Memo1->setGeometry(8, 160, 241, 345);
     Memo1->setFont(MemoFont());
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -138,11 +166,11 @@ void TForm1::BuildPanes() {
     // the point columns of the files stay narrow.
     Memo1->setTabStopDistance(8 * QFontMetricsF(Memo1->font()).horizontalAdvance(QLatin1Char(' ')));
 
-    Image1 = new TImage(this);
+    Image1 = new TImage(ClientArea);
     Image1->setGeometry(256, 8, 546, 496);
     Image1->GetPicture()->Assign(DrawChartPicture());
 
-    Chart1 = new TCustomAxisPanel(this, {clRed, clGreen, clYellow, clBlue, clWhite, clGray, clFuchsia,
+    Chart1 = new TCustomAxisPanel(ClientArea, {clRed, clGreen, clYellow, clBlue, clWhite, clGray, clFuchsia,
                                          clTeal, clNavy, clMaroon});
     Chart1->setGeometry(808, 128, 369, 377);
     Chart1->setFocusPolicy(Qt::TabFocus);

@@ -4,6 +4,8 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QWidget>
 
@@ -28,6 +30,15 @@ public:
     void RunConicalDesign();
     void ShowAngleCharts();
     void DrawMeshPreview();
+
+    // The menus sit above the controls, which keep their places in the
+    // client area below.
+    QMenuBar* MenuBar1;
+    QMenu* MenuProjeto;
+    QMenu* MenuExportar;
+    QMenu* MenuSimulacao;
+    QMenu* MenuAjuda;
+    QWidget* ClientArea;
 
     QGroupBox* GroupBox1;
     QLabel* Label1;
@@ -60,6 +71,7 @@ public:
     TCustomAxisPanel* Chart1;
 
 private:
+    void BuildMenus();
     void BuildInputs();
     void BuildMeshGroup();
     void BuildButtons();

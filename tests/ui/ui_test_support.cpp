@@ -1,6 +1,7 @@
 #include "ui_test_support.h"
 
 #include <QDir>
+#include <QMenu>
 #include <QTest>
 
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "core/c_locale.h"
 #include "ui/vcl_layer.h"
 
 namespace bellnozzle::test {
@@ -37,11 +39,37 @@ std::string ReadBytes(const std::string& name) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+namespace {
+
+QAction* FindAction(const QList<QAction*>& actions, const char* caption) {
+    for (QAction* action : actions) {
+        if (action->text().remove(QLatin1Char('&')) == QString::fromUtf8(caption)) return action;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void ChooseMenuItem(QMenuBar* bar, const char* menu, const char* item) {
+    QAction* title = FindAction(bar->actions(), menu);
+    if (title == nullptr || title->menu() == nullptr) QFAIL(("no menu " + std::string(menu)).c_str());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(title).center());
+    QMenu* popup = title->menu();
+    if (!QTest::qWaitFor([popup] { return popup->isVisible(); }, 2000)) QFAIL("the menu did not open");
+    QAction* entry = FindAction(popup->actions(), item);
+    if (entry == nullptr) QFAIL(("no item " + std::string(item) + " in " + menu).c_str());
+    QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(entry).center());
+    if (!QTest::qWaitFor([popup] { return !popup->isVisible(); }, 2000)) QFAIL("the menu did not close");
+}
+
 void WriteBytes(const std::string& name, const std::string& bytes) {
     std::ofstream(name, std::ios::binary) << bytes;
 }
 
 std::vector<FilePoint> ParseProfilePoints(const std::string& text) {
+    // The tests read the files as every reader of them does, in the C locale,
+    // even when the window under test runs under a decimal-comma desktop.
+    const ScopedCLocale cLocale;
     std::vector<FilePoint> points;
     std::istringstream lines(text);
     std::string line;
@@ -63,6 +91,7 @@ double HeaderValue(const std::string& text, const std::string& name) {
     const std::string key = "\n" + name + "=";
     const auto at = text.find(key);
     if (at == std::string::npos) return -1e30;
+    const ScopedCLocale cLocale;
     return std::atof(text.c_str() + at + key.size());
 }
 
@@ -71,6 +100,7 @@ std::string MakeProfile(const std::vector<FilePoint>& points) {
         "[parametros]\nRt=2.5 cm\nepsilon=10\nLf=80 %\nthetan=25 graus\nthetas=10 graus\n"
         "[resultados]\nR1=3.75 cm\nR2=0.955 cm\nx0=-2.65165 cm\nxn=0.4 cm\nyn=2.6 cm\n"
         "Re=7.9 cm\nlengf=16.5 cm\n[perfil]\n";
+    const ScopedCLocale cLocale;
     char line[120];
     for (const FilePoint& p : points) {
         std::snprintf(line, sizeof line, "%d\t%g\t%g\n", p.number, double(p.x), double(p.y));

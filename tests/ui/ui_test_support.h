@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QImage>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -40,6 +41,10 @@ private:
 };
 
 void Click(QPushButton* button);
+
+// Opens menu of the menu bar with a click on its title and clicks item in it,
+// as a user does; both captions as shown (without the & of the shortcut).
+void ChooseMenuItem(QMenuBar* bar, const char* menu, const char* item);
 
 bool FileExists(const std::string& name);
 std::string ReadBytes(const std::string& name);
