@@ -6,7 +6,6 @@
 #include "core/file_names.h"
 #include "core/profile_reader.h"
 #include "core/text_file.h"
-#include "core/text_format.h"
 #include "process/run_program.h"
 
 namespace bellnozzle {
@@ -61,6 +60,7 @@ WedgeMeshResult MakeWedgeMesh(const WedgeMeshRequest& request, const MeshProgres
     const std::string profilePath = PathIn(request.dir, kProfileFileName);
     result.scriptPath = PathIn(request.dir, kWedgeMeshScriptName);
     result.meshPath = WedgeMeshPath(request);
+    result.format = request.settings.format;
     const ProfileTable profile = ReadProfileTable(profilePath);
     CheckMeshPath(result.meshPath, profilePath, result.scriptPath);
 
@@ -75,21 +75,6 @@ WedgeMeshResult MakeWedgeMesh(const WedgeMeshRequest& request, const MeshProgres
     result.summary = ReadMeshSummary(result.meshPath, request.settings.format);
     result.meshed = true;
     return result;
-}
-
-std::string DescribeMeshSummary(const WedgeMeshResult& result) {
-    if (!result.meshed) {
-        return "Gmsh nao esta instalado (pacote Debian gmsh): so o script foi gravado.\n"
-               "Para gerar a malha: " + result.handCommand + "\n";
-    }
-    const MeshSummary& summary = result.summary;
-    std::string text = "Malha " + result.meshPath + ":\n";
-    AppendFormat(text, "  %lld nos, %lld celulas\n", summary.nodes, summary.cells);
-    for (const MeshGroup& group : summary.groups) {
-        AppendFormat(text, "  %-12s %lld %s\n", group.name.c_str(), group.elements,
-                     group.dimension == 3 ? "celulas" : "faces");
-    }
-    return text;
 }
 
 }  // namespace bellnozzle

@@ -25,6 +25,7 @@ struct WedgeMeshResult {
     std::string scriptPath;
     std::string script;
     std::string meshPath;
+    MeshFileFormat format = MeshFileFormat::Msh2;
     bool meshed = false;  // false: Gmsh is not installed, only the script was written
     MeshSummary summary;
     std::string handCommand;  // how to mesh the script by hand
@@ -38,8 +39,5 @@ std::string WedgeMeshPath(const WedgeMeshRequest& request);
 // in a folder that does not exist. Throws Error when Gmsh fails or is stopped;
 // the script is then written, the mesh file left as it was.
 WedgeMeshResult MakeWedgeMesh(const WedgeMeshRequest& request, const MeshProgress& progress = {});
-
-// Gmsh's counts as the window shows them, in Portuguese, one line each.
-std::string DescribeMeshSummary(const WedgeMeshResult& result);
 
 }  // namespace bellnozzle
