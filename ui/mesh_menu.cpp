@@ -1,7 +1,7 @@
 // The mesh item asks for the sizes and the format, then runs Gmsh with a
 // progress box that can stop it; the window stays drawn meanwhile. The text
-// pane then shows Gmsh's counts above the script, and the preview is redrawn
-// as after every export.
+// pane then shows Gmsh's counts above the script, and the picture pane the
+// cells of the plus-side face (the point preview when Gmsh is missing).
 #include "ui/mesh_menu.h"
 
 #include <QCoreApplication>
@@ -11,6 +11,7 @@
 #include "ui/main_window.h"
 #include "ui/menu_items.h"
 #include "ui/mesh_dialog.h"
+#include "ui/mesh_picture.h"
 
 namespace bellnozzle::ui {
 namespace {
@@ -63,7 +64,16 @@ void MakeMesh(TForm1& form) {
 
     form.Memo1->setPlainText(QString::fromUtf8(DescribeWedgeMesh(result)) +
                              QString::fromStdString(DecodeWindows1252(result.script)));
-    form.DrawMeshPreview();
+    if (!result.meshed) {
+        form.DrawMeshPreview();
+        return;
+    }
+    const MeshFace face = ReadMeshFace(result.meshPath, result.format, "axi_symm-r");
+    const QString caption = QString::fromUtf8("%1: face axi_symm-r, %2 células")
+                                .arg(QString::fromStdString(result.meshPath))
+                                .arg(result.summary.cells);
+    form.Image1->GetPicture()->Assign(DrawMeshFace(face, form.Image1->size(), caption));
+    form.Image1->PictureChanged();
 }
 
 }  // namespace

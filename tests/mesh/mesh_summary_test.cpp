@@ -1,8 +1,12 @@
-// Reading back the counts of the three formats Gmsh writes, from small files
-// laid out as Gmsh lays them out, and refusing files that are not meshes.
+// Reading back the counts and a named face of the three formats Gmsh writes,
+// from small files laid out as Gmsh lays them out, and refusing files that are
+// not meshes.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/error.h"
+#include "meshing/mesh_face.h"
 #include "meshing/mesh_summary.h"
 #include "mesh_test_support.h"
 
@@ -74,6 +78,32 @@ TEST(MeshSummary, CountsNodesCellsAndGroupsOfEachFormat) {
     EXPECT_EQ(su2.groups[0].elements, 2);
     EXPECT_EQ(su2.groups[1].name, "axi_symm-f");
     EXPECT_EQ(su2.groups[1].dimension, 2);
+}
+
+// The "inlet" face: two triangles on nodes 1 to 3, each node at its axial
+// position and its distance from the axis, whatever the format numbers them.
+TEST(MeshFace, ReadsTheNamedFaceOfEachFormat) {
+    const auto path = test::FreshFolder() / "mesh";
+    const std::pair<const char*, MeshFileFormat> files[] = {
+        {kMsh2, MeshFileFormat::Msh2}, {kMsh4, MeshFileFormat::Msh4}, {kSu2, MeshFileFormat::Su2}};
+    for (const auto& [text, format] : files) {
+        SCOPED_TRACE(MeshFormatName(format));
+        test::WriteBytes(path, text);
+        const MeshFace face = ReadMeshFace(path.string(), format, "inlet");
+        ASSERT_EQ(face.polygons.size(), 2u);
+        ASSERT_EQ(face.nodes.size(), 3u);
+        EXPECT_EQ(face.polygons[0], (std::vector<int>{0, 1, 2}));
+        EXPECT_EQ(face.polygons[1], (std::vector<int>{0, 1, 2}));
+        double longest = 0.0;
+        for (const MeshFace::Node& node : face.nodes) longest = std::max(longest, std::hypot(node.x, node.r));
+        EXPECT_DOUBLE_EQ(longest, 1.0);
+        EXPECT_THROW(ReadMeshFace(path.string(), format, "outlet"), Error);
+    }
+    // An element naming a node the file lacks.
+    std::string broken = kMsh2;
+    broken.replace(broken.find("1 2 2 1 14 1 2 3"), 16, "1 2 2 1 14 1 2 9");
+    test::WriteBytes(path, broken);
+    EXPECT_THROW(ReadMeshFace(path.string(), MeshFileFormat::Msh2, "inlet"), Error);
 }
 
 // A file cut short (as a full disk leaves it), of another format, or missing

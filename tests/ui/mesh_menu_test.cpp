@@ -1,6 +1,6 @@
 // "Exportar > Malha Gmsh...": the dialog reached through the real menu, the
-// mesh and script it makes (the command's own), what the text pane shows, and
-// the refusals and the cancel that leave everything as it was.
+// mesh and script it makes (the command's own), what the text and picture
+// panes show, and the refusals and the cancel that leave everything as it was.
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
@@ -13,6 +13,7 @@
 #include "ui/main_window.h"
 #include "ui/mesh_dialog.h"
 #include "ui/mesh_menu.h"
+#include "ui/mesh_picture.h"
 #include "ui_test_support.h"
 
 using namespace bellnozzle;
@@ -79,6 +80,14 @@ private slots:
             QVERIFY2(pane.contains(QString::fromUtf8(line)), line);
         }
         QVERIFY(pane.endsWith(QString::fromStdString(script)));
+        // The picture pane shows the cells of the plus-side face.
+        const QImage picture = form.Image1->GetPicture()->Image();
+        QCOMPARE(picture.size(), form.Image1->size());
+        int meshPixels = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) meshPixels += picture.pixel(x, y) == kMeshLineColour;
+        }
+        QVERIFY2(meshPixels > 5000, qPrintable(QString::number(meshPixels)));
 
         // The next time the dialog opens with what was asked, here in SU2.
         ChooseMeshItem(form, [](MeshDialog& dialog) {
