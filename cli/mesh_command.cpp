@@ -30,7 +30,7 @@ const char kMeshUsage[] =
     "  --cells-axial N   with --cells-radial: a structured mesh of N cells along\n"
     "  --cells-radial N  the axis and N from the axis to the wall\n"
     "  --format F        msh2 (MSH 2.2, for OpenFOAM's gmshToFoam; default),\n"
-    "                    msh4 (MSH 4.1) or su2\n"
+    "                    msh4 (MSH 4.1) or su2 (the default for an --out FILE.su2)\n"
     "  --out FILE        the mesh file (default DIR/wedge_mesh.msh, or .su2)\n"
     "  --dir DIR         folder to read and write in (default: the current folder)\n"
     "For OpenFOAM: gmshToFoam wedge_mesh.msh, then set the type of axi_symm-f and\n"
@@ -86,7 +86,9 @@ WedgeMeshRequest ReadRequest(const ParsedOptions& options) {
     WedgeMeshRequest request;
     request.dir = OptionOr(options, "dir", "");
     request.meshPath = OptionOr(options, "out", "");
-    const std::string format = OptionOr(options, "format", "msh2");
+    // Without --format, an --out ending in .su2 asks for SU2.
+    const bool su2Name = request.meshPath.size() > 4 && request.meshPath.substr(request.meshPath.size() - 4) == ".su2";
+    const std::string format = OptionOr(options, "format", su2Name ? "su2" : "msh2");
     if (!ParseMeshFormat(format, request.settings.format)) {
         throw Error("--format must be msh2, msh4 or su2, not '" + format + "'",
                     "o formato deve ser msh2, msh4 ou su2, não '" + format + "'");

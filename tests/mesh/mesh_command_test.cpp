@@ -125,6 +125,10 @@ TEST_F(MeshCommandWithGmsh, MeshReplacesTheOldOneAndItsCountsArePrinted) {
 
     ASSERT_EQ(RunMesh(dir, ""), 0) << Err();
     EXPECT_EQ(test::ReadBytes(dir / "wedge_mesh.msh").rfind("$MeshFormat\n2.2 0 8\n", 0), 0u);
+    // An --out named .su2 is SU2 unless --format says otherwise.
+    ASSERT_EQ(RunMesh(root, "--dir case --out nozzle.su2"), 0) << Err();
+    EXPECT_NE(Out().find("format=su2\n"), std::string::npos) << Out();
+    EXPECT_EQ(test::ReadBytes(root / "nozzle.su2").rfind("NDIME= 3\n", 0), 0u);
     EXPECT_EQ(test::FilesIn(dir), (std::vector<fs::path>{"wedge_mesh.geo", "wedge_mesh.msh", kProfileFileName}));
 }
 
