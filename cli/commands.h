@@ -18,6 +18,7 @@ int RunGmshCommand(const Args& args);
 int RunGmsh2Command(const Args& args);
 int RunPovRayCommand(const Args& args);
 
+int RunSummaryCommand(const Args& args);
 int RunMeshCommand(const Args& args);
 
 }  // namespace bellnozzle::cli

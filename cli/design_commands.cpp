@@ -4,6 +4,8 @@
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/option_flags.h"
+#include "core/conical_contour.h"
 #include "core/design.h"
 #include "core/entry_conversion.h"
 #include "core/error.h"
@@ -20,9 +22,12 @@ namespace {
 
 const char kDesignUsage[] =
     "usage: bellnozzle design [--dir DIR] [--diameter TEXT] [--length TEXT] [--epsilon TEXT]\n"
+    "       bellnozzle design --conical [--dir DIR] [--diameter TEXT] [--epsilon TEXT]\n"
     "\n"
     "Runs the design of the \"Calculo\" button: looks theta_n and theta_s up on the\n"
     "design chart, computes the contour and writes DIR/zelto_perfil.txt.\n"
+    "With --conical (the \"bocal conico\" box), designs the 15-degree conical nozzle\n"
+    "the bell length is measured against instead; it has no length to choose.\n"
     "The texts are read as the window reads its entries (leading number counts):\n"
     "  --diameter TEXT  throat diameter in cm (default \"5.0\")\n"
     "  --length TEXT    bell length, 60, 70, 80, 90 or 100 per cent (default \"80%\")\n"
@@ -46,7 +51,9 @@ const char kChartUsage[] =
 
 }  // namespace
 
-int RunDesignCommand(const Args& args) {
+int RunDesignCommand(const Args& givenArgs) {
+    Args args = givenArgs;
+    const bool conical = TakeFlag(args, "conical");
     ParsedOptions options;
     if (!ParseOptions(args, {"dir", "diameter", "length", "epsilon"}, kDesignUsage, options)) {
         return kExitUsage;
@@ -55,12 +62,18 @@ int RunDesignCommand(const Args& args) {
         std::fputs(kDesignUsage, stdout);
         return kExitOk;
     }
+    if (conical && options.values.count("length")) {
+        std::fprintf(stderr, "bellnozzle: --length has no meaning with --conical (the cone is the 100 %% "
+                             "length)\n%s", kDesignUsage);
+        return kExitUsage;
+    }
     const float diameter = ConvertDecimal(OptionOr(options, "diameter", "5.0"));
     const float lengthPercent = ConvertDecimal(OptionOr(options, "length", "80%"));
     const float epsilon = ConvertDecimal(OptionOr(options, "epsilon", "10"));
     const std::string path = PathIn(OptionOr(options, "dir", ""), kProfileFileName);
     try {
-        const DesignResult result = RunDesign(diameter, lengthPercent, epsilon, path);
+        const DesignResult result = conical ? RunConicalNozzleDesign(diameter, epsilon, path)
+                                            : RunDesign(diameter, lengthPercent, epsilon, path);
         const int points = ReadProfileTable(path).Count;
         std::printf("theta_n=%s\ntheta_s=%s\nprofile=%s\npoints=%d\n", FormatAngle(result.thetaN).c_str(),
                     FormatAngle(result.thetaS).c_str(), path.c_str(), points);

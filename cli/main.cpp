@@ -29,6 +29,7 @@ const char kUsage[] =
     "  gmsh       write mesh.geo, the two-sided wedge\n"
     "  gmsh2      write mesh.geo, the face swept by rotation\n"
     "  povray     write nozzle1.pov\n"
+    "  summary    dimensions and 1-D performance of zelto_perfil.txt\n"
     "  mesh       write wedge_mesh.geo and mesh it with Gmsh (named boundaries)\n"
     "\n"
     "'bellnozzle COMMAND --help' describes each command; 'bellnozzle --version' prints the version.\n"
@@ -86,6 +87,7 @@ int main(int argc, char** argv) {
         {"chart", RunChartCommand},         {"blockmesh", RunBlockMeshCommand},
         {"gmsh", RunGmshCommand},           {"gmsh2", RunGmsh2Command},
         {"povray", RunPovRayCommand},
+        {"summary", RunSummaryCommand},
         {"mesh", RunMeshCommand},
     };
     for (const auto& entry : commands) {

@@ -5,56 +5,24 @@
 // float; every expression is evaluated in double from the stored floats and
 // rounded once when stored. 0.382, pi, pi/2, 1/180, the arc step 0.1 and the
 // factor 0.01 of the bell length are doubles; the loop start 0.01 and the
-// 15-degree angle 0.2617994 are floats.
+// 15-degree angle 0.2617994 are floats. The arcs, the sampling of the wall
+// after them and the file text are shared with the cone (contour_pieces).
 #include "core/contour.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
-#include "core/c_locale.h"
-#include "core/error.h"
+#include "core/contour_pieces.h"
 #include "core/text_file.h"
 #include "core/text_format.h"
 
 namespace bellnozzle {
+
+using namespace contour_pieces;
+
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-constexpr double kHalfPi = 1.5707963267948966;
-constexpr double kArcStep = 0.1;
-constexpr float kLoopStart = 0.01f;
-constexpr float kConeHalfAngle = 0.2617994f;  // 15 degrees
-
-float Store(double value) { return static_cast<float>(value); }
-
-// The upstream arc starts at x0 printed with "%.2f" and read back with atof,
-// which is the nearest double to the two-decimal text. Both steps run in the
-// "C" locale: under a decimal-comma locale atof would stop at the comma.
-double RoundToHundredths(float x0) {
-    const ScopedCLocale cLocale;
-    char text[64];
-    std::snprintf(text, sizeof text, "%.2f", double(x0));
-    return std::strtod(text, nullptr);
-}
-
-[[noreturn]] void Refuse(const std::string& english, const std::string& portuguese) {
-    throw Error("design refused: " + english, "projeto recusado: " + portuguese);
-}
-
 void CheckInput(const ContourInput& in) {
-    if (!std::isfinite(in.Rt) || !(in.Rt > 0.0f)) {
-        Refuse(Format("the throat diameter must be a finite number above 0 cm (throat radius Rt = %g)",
-                      double(in.Rt)),
-               Format("o diâmetro da garganta deve ser um número finito maior que 0 cm (raio Rt = %g)",
-                      double(in.Rt)));
-    }
-    if (!std::isfinite(in.epsilon) || !(in.epsilon >= 1.0f)) {
-        Refuse(Format("epsilon (the area ratio) must be a finite number of at least 1 (got %g)",
-                      double(in.epsilon)),
-               Format("epsilon (razão de áreas) deve ser um número finito maior ou igual a 1 (valor %g)",
-                      double(in.epsilon)));
-    }
+    CheckThroatAndAreaRatio(in.Rt, in.epsilon);
     if (!std::isfinite(in.lengthPercent)) {
         Refuse(Format("the bell length must be a finite percentage (got %g)", double(in.lengthPercent)),
                Format("o comprimento deve ser uma porcentagem finita (valor %g)", double(in.lengthPercent)));
@@ -73,13 +41,6 @@ void CheckInput(const ContourInput& in) {
     }
 }
 
-[[noreturn]] void RefuseNotFinite(const char* what, double value) {
-    Refuse(Format("the contour comes out not finite (%s = %g); check the diameter, length and epsilon",
-                  what, value),
-           Format("o contorno resulta não finito (%s = %g); verifique diâmetro, comprimento e epsilon",
-                  what, value));
-}
-
 void CheckGeometry(const ContourGeometry& g) {
     const struct {
         const char* name;
@@ -96,27 +57,6 @@ void CheckGeometry(const ContourGeometry& g) {
     }
 }
 
-// Collects points and refuses a contour that would run past the point limit,
-// which also ends any loop whose step no longer moves its float variable.
-class PointSink {
-public:
-    explicit PointSink(std::vector<ContourPoint>& points) : points_(points) {}
-    void Add(float x, float y) {
-        if (!std::isfinite(x)) RefuseNotFinite("x", x);
-        if (!std::isfinite(y)) RefuseNotFinite("y", y);
-        if (points_.size() >= static_cast<std::size_t>(kMaxProfilePoints)) {
-            Refuse(Format("the contour would have more than %d points; choose a smaller throat",
-                          kMaxProfilePoints),
-                   Format("o contorno teria mais de %d pontos; escolha uma garganta menor",
-                          kMaxProfilePoints));
-        }
-        points_.push_back({x, y});
-    }
-
-private:
-    std::vector<ContourPoint>& points_;
-};
-
 }  // namespace
 
 ContourGeometry ComputeContourGeometry(const ContourInput& in) {
@@ -126,17 +66,14 @@ ContourGeometry ComputeContourGeometry(const ContourInput& in) {
     g.R1 = Store(1.5 * Rt);
     g.R2 = Store(0.382 * Rt);
     g.Re = Store(std::sqrt(double(in.epsilon)) * Rt);
-    g.x0 = Store(-std::sqrt(2.0) * g.R1 * 0.5);
+    g.x0 = UpstreamArcStart(g.R1);
 
-    const float thetaNRad = Store(double(in.thetaN) * kPi * (1.0 / 180.0));
-    const float thetaSRad = Store(double(in.thetaS) * kPi * (1.0 / 180.0));
+    const float thetaNRad = StoredRadians(in.thetaN);
+    const float thetaSRad = StoredRadians(in.thetaS);
     g.tanThetaN = Store(std::tan(double(thetaNRad)));
     g.tanThetaS = Store(std::tan(double(thetaSRad)));
 
-    const double a = kConeHalfAngle;
-    float c = Store((std::sqrt(double(in.epsilon)) - 1.0) * Rt);
-    c = Store((1.0 / std::cos(a) - 1.0) * g.R1 + c);
-    g.coneLength = Store(c / std::tan(a));
+    g.coneLength = ConeLengthOf(in.Rt, g.R1, in.epsilon);
     g.lengf = Store((double(g.coneLength) * in.lengthPercent) * 0.01);
 
     g.xn = Store(std::cos(kHalfPi - thetaNRad) * g.R2);
@@ -161,75 +98,21 @@ std::vector<ContourPoint> ComputeContourPoints(const ContourInput& in, const Con
     std::vector<ContourPoint> points;
     points.reserve(64);
     PointSink sink(points);
-    const double Rt = in.Rt;
-
-    // Upstream arc, from x0 rounded to two decimals up to and including x = 0.
-    float x = Store(RoundToHundredths(g.x0));
-    while (x <= 0.0f) {
-        const float y = Store((Rt + g.R1) - std::sqrt(double(g.R1) * g.R1 - double(x) * x));
-        sink.Add(x, y);
-        x = Store(double(x) + kArcStep);
-    }
-
-    // Downstream arc, from 0.01 while short of N.
-    x = kLoopStart;
-    while (x < g.xn) {
-        const float r = Store(std::sqrt(double(g.R2) * g.R2 - double(x) * x));
-        const float y = Store((Rt + g.R2) - r);
-        sink.Add(x, y);
-        x = Store(double(x) + kArcStep);
-    }
-
+    AddUpstreamArc(sink, in.Rt, g.R1, g.x0);
+    AddDownstreamArc(sink, in.Rt, g.R2, g.xn);
     sink.Add(g.xn, g.yn);
-
-    // Parabola, sampled at t = 0.01, 0.01 + dt, ... while t <= D.
-    const double D = double(g.lengf) - double(g.xn);
-    const float dt = Store(D / in.parabolaSteps);
-    float t = kLoopStart;
-    while (D >= t) {
-        const float px = Store(double(t) + g.xn);
-        const float py = Store(std::sqrt(double(g.S) * t + g.T) + (double(g.P) * t + g.Q) + g.yn);
-        sink.Add(px, py);
-        t = Store(double(dt) + t);
-    }
-
+    AddSampledWall(sink, g.xn, g.lengf, in.parabolaSteps, [&g](float t) {
+        return std::sqrt(double(g.S) * t + g.T) + (double(g.P) * t + g.Q) + g.yn;
+    });
     sink.Add(g.lengf, g.Re);
     return points;
 }
 
 std::string FormatContourProfile(const ContourInput& in) {
     const ContourGeometry g = ComputeContourGeometry(in);
-    const std::vector<ContourPoint> points = ComputeContourPoints(in, g);
-
-    std::string out;
-    out.reserve(600 + points.size() * 28);
-    out += "[parametros]\n";
-    AppendFormat(out, "Rt=%g cm\n", double(in.Rt));
-    AppendFormat(out, "epsilon=%g\n", double(in.epsilon));
-    AppendFormat(out, "Lf=%g %%\n", double(in.lengthPercent));
-    AppendFormat(out, "thetan=%g graus\n", double(in.thetaN));
-    AppendFormat(out, "thetas=%g graus\n", double(in.thetaS));
-    out += "[resultados]\n";
-    AppendFormat(out, "R1=%g cm\n", double(g.R1));
-    AppendFormat(out, "R2=%g cm\n", double(g.R2));
-    AppendFormat(out, "x0=%g cm\n", double(g.x0));
-    AppendFormat(out, "xn=%g cm\n", double(g.xn));
-    AppendFormat(out, "yn=%g cm\n", double(g.yn));
-    AppendFormat(out, "Re=%g cm\n", double(g.Re));
-    AppendFormat(out, "lengf=%g cm\n", double(g.lengf));
-    out += "[perfil]\n";
-    // Each point line is "%d\t%g\t%g\n" with the point number, x and y.
-    int k = 1;
-    for (const ContourPoint& p : points) {
-        AppendInt(out, k);
-        out += '\t';
-        AppendG(out, p.x);
-        out += '\t';
-        AppendG(out, p.y);
-        out += '\n';
-        ++k;
-    }
-    return out;
+    return FormatProfileText({in.Rt, in.epsilon, in.lengthPercent, in.thetaN, in.thetaS, g.R1, g.R2, g.x0,
+                              g.xn, g.yn, g.Re, g.lengf},
+                             ComputeContourPoints(in, g));
 }
 
 void WriteContourProfile(float Rt, float epsilon, float lengthPercent, float thetaN, float thetaS,

@@ -11,6 +11,7 @@ double AreaRatioAtMach(double mach, double gamma) {
 }
 
 double MachAtAreaRatio(double areaRatio, double gamma, bool supersonic) {
+    if (!(gamma > 1.0) || !std::isfinite(gamma) || std::isnan(areaRatio)) return std::nan("");
     if (!(areaRatio > 1.0)) return areaRatio == 1.0 ? 1.0 : std::nan("");
     // A/A* falls monotonically towards Mach 1 on either branch, so bisection
     // on the branch's bracket always converges; Newton would need a good
@@ -20,6 +21,9 @@ double MachAtAreaRatio(double areaRatio, double gamma, bool supersonic) {
     if (supersonic) {
         high = 2.0;
         while (AreaRatioAtMach(high, gamma) < areaRatio && high < 1e6) high *= 2.0;
+        // An area ratio no Mach number below a million reaches (or a gamma
+        // so close to 1 that A/A* overflows) has no answer worth giving.
+        if (!(AreaRatioAtMach(high, gamma) >= areaRatio)) return std::nan("");
     }
     for (int i = 0; i < 200 && high - low > 1e-15 * high; ++i) {
         const double mid = 0.5 * (low + high);
@@ -31,7 +35,11 @@ double MachAtAreaRatio(double areaRatio, double gamma, bool supersonic) {
             high = mid;
         }
     }
-    return 0.5 * (low + high);
+    const double mach = 0.5 * (low + high);
+    // Where A/A* loses its precision (gamma within rounding of 1) the
+    // bisection ends on a wrong number: say there is no answer instead.
+    if (!(std::abs(AreaRatioAtMach(mach, gamma) - areaRatio) <= 1e-6 * areaRatio)) return std::nan("");
+    return mach;
 }
 
 double TemperatureRatioAtMach(double mach, double gamma) {

@@ -11,7 +11,9 @@ inline constexpr double kUniversalGasConstant = 8.314462618;  // J/(mol K)
 double AreaRatioAtMach(double mach, double gamma);
 
 // The Mach number at which A/A* equals areaRatio (at least 1): the supersonic
-// branch unless supersonic is false. An area ratio of 1 gives Mach 1.
+// branch unless supersonic is false. An area ratio of 1 gives Mach 1. NaN
+// when there is no answer: an area ratio below 1, a gamma not above 1, or an
+// area ratio beyond Mach 1e6 or beyond what double precision can resolve.
 double MachAtAreaRatio(double areaRatio, double gamma, bool supersonic = true);
 
 double PressureRatioAtMach(double mach, double gamma);     // p/p0

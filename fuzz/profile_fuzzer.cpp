@@ -1,6 +1,7 @@
-// Feeds arbitrary bytes as "zelto_perfil.txt" through the profile reader and
-// the four exporters. Each must either refuse the file with a message or write
-// its output; the sanitizers catch any touch of memory it does not own.
+// Feeds arbitrary bytes as "zelto_perfil.txt" through the profile reader, the
+// design summary and the four exporters. Each must either refuse the file
+// with a message or write its output; the sanitizers catch any touch of
+// memory it does not own.
 #include <unistd.h>
 
 #include <cstddef>
@@ -10,6 +11,7 @@
 #include <filesystem>
 #include <string>
 
+#include "core/design_summary.h"
 #include "core/error.h"
 #include "core/file_names.h"
 #include "core/profile_reader.h"
@@ -75,6 +77,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (table.Size() > kMaxFuzzedPoints) return 0;
         std::string header;
         CopyProfileHeader(table, header);
+        // The summary reads the header's numbers too: it refuses in both
+        // languages or gives only finite figures (JSON has no NaN).
+        try {
+            const std::string json = FormatSummaryJson(SummarizeDesign(table, {}, "fuzz"));
+            if (json.find("nan") != std::string::npos || json.find("inf") != std::string::npos) std::abort();
+        } catch (const Error& error) {
+            if (std::string(error.what()).empty() || error.Portuguese().empty()) std::abort();
+        }
     } catch (const Error& error) {
         if (std::string(error.what()).empty()) std::abort();
         readable = false;

@@ -9,6 +9,7 @@
 #include "ui/chart_picture.h"
 #include "ui/about_box.h"
 #include "ui/menu_items.h"
+#include "ui/summary_menu.h"
 #include "ui/mesh_menu.h"
 
 namespace bellnozzle::ui {
@@ -102,6 +103,7 @@ void TForm1::BuildMenus() {
     AddMenuItem(MenuExportar, "PovRay", [this] { Button3Click(); });
     MenuExportar->addSeparator();
     // Each feature below adds its own items.
+    AddSummaryMenuItems(*this);
     AddMeshMenuItems(*this);
     AddMenuItem(MenuAjuda, "Sobre o bellnozzle", [this] { ShowAbout(this); });
 }

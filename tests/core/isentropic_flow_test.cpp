@@ -43,6 +43,11 @@ TEST(IsentropicFlow, MachOfAnAreaRatioOnBothBranches) {
         }
     }
     EXPECT_TRUE(std::isnan(MachAtAreaRatio(0.5, 1.4)));
+    // No silent wrong answers where the search or the precision gives out.
+    EXPECT_TRUE(std::isnan(MachAtAreaRatio(1e300, 1.4)));
+    EXPECT_TRUE(std::isnan(MachAtAreaRatio(10, 1.0)));
+    EXPECT_TRUE(std::isnan(MachAtAreaRatio(10, 1.0 + 2e-16)));
+    EXPECT_TRUE(std::isnan(MachAtAreaRatio(10, std::nan(""))));
 }
 
 TEST(IsentropicFlow, ChokedMassFlowOfAirThroughASquareMetre) {

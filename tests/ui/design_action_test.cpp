@@ -3,6 +3,8 @@
 // nothing at all.
 #include <QTest>
 
+#include "core/conical_contour.h"
+#include "core/design.h"
 #include "ui/main_window.h"
 #include "ui_test_support.h"
 
@@ -103,24 +105,57 @@ private slots:
         QVERIFY(errors.Messages().empty());
     }
 
-    void tickedConicalBoxChangesNothing() {
+    void tickedConicalBoxDesignsTheReferenceCone() {
         ErrorRecorder errors;
         TForm1 form;
-        form.CheckBox1->setChecked(true);
-        const WindowState fresh = WindowState::Of(form);
+        form.show();
+        QTest::mouseClick(form.CheckBox1, Qt::LeftButton);
+        QVERIFY(form.CheckBox1->GetChecked());
+        // The length list plays no part: typed text that names no item is
+        // no reason to refuse the cone.
+        form.ComboBox1->lineEdit()->selectAll();
+        QTest::keyClicks(form.ComboBox1->lineEdit(), "85");
         Click(form.Button2);
-        QVERIFY(!FileExists("zelto_perfil.txt"));
-        QVERIFY(WindowState::Of(form) == fresh);
-        // With earlier results and other entries, still nothing moves.
-        form.CheckBox1->setChecked(false);
-        Click(form.Button2);
-        form.CheckBox1->setChecked(true);
-        form.Edit1->SetText("9");
-        form.Edit3->SetText("30");
-        const WindowState before = WindowState::Of(form);
-        Click(form.Button2);
-        QVERIFY(WindowState::Of(form) == before);
         QVERIFY(errors.Messages().empty());
+        const std::string file = ReadBytes("zelto_perfil.txt");
+        QCOMPARE(file, bellnozzle::FormatConicalProfile(2.5f, 10.0f));
+        QCOMPARE(form.Edit2->GetText(), std::string("15"));
+        QCOMPARE(form.Edit4->GetText(), std::string("15"));
+        CheckSeriesMatchFile(form);
+        QCOMPARE(form.Chart1->GetSeries(0)->Count(), 59);
+        const TChartPoint exit = form.Chart1->GetSeries(0)->Point(58);
+        QCOMPARE(float(exit.x), 20.668f);
+        QCOMPARE(float(exit.y), 7.90569f);
+        QCOMPARE(form.Memo1->GetText(), file);
+
+        // Refused like the bell: nothing on screen or on disk changes.
+        const WindowState before = WindowState::Of(form);
+        form.Edit3->SetText("1.05");
+        Click(form.Button2);
+        form.Edit3->SetText("10");
+        form.Edit1->SetText("0");
+        Click(form.Button2);
+        QCOMPARE(errors.Messages().size(), std::size_t(2));
+        QVERIFY(errors.Messages()[0].find("cone de 15 graus") != std::string::npos);
+        QVERIFY(errors.Messages()[1].find("diâmetro") != std::string::npos);
+        QVERIFY(WindowState::Of(form) == before);
+    }
+
+    void untickedBoxGivesTheBellByteForByte() {
+        ErrorRecorder errors;
+        bellnozzle::RunDesign(5.0f, 80.0f, 10.0f, "bell.txt");
+        TForm1 form;
+        form.show();
+        QTest::mouseClick(form.CheckBox1, Qt::LeftButton);
+        Click(form.Button2);
+        QTest::mouseClick(form.CheckBox1, Qt::LeftButton);
+        QVERIFY(!form.CheckBox1->GetChecked());
+        Click(form.Button2);
+        QVERIFY(errors.Messages().empty());
+        QCOMPARE(ReadBytes("zelto_perfil.txt"), ReadBytes("bell.txt"));
+        QCOMPARE(form.Chart1->GetSeries(0)->Count(), 53);
+        CheckSeriesMatchFile(form);
+        QCOMPARE(form.Edit2->GetText(), std::string("25.3911"));
     }
 
     void diameterTextConvertsByItsLeadingNumber() {

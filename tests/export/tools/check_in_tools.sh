@@ -9,16 +9,23 @@
 #   gmsh -3 on the revolved script: no error, tetrahedra in volume 25 only,
 #     their volume near the contour's wedge volume;
 #   povray: the scene parses and renders a small picture.
+# With --conical the design is the 15-degree reference cone (the length is
+# not used) and every check runs as for a bell.
 # With --large only blockMesh (all cells built) and povray run: checkMesh
 # finds six-digit coordinates non-planar on such a wedge, and Gmsh needs its
 # mesh size scaled there.
 #
-# usage: check_in_tools.sh BELLNOZZLE WORKDIR DIAMETER LENGTH EPSILON [--large]
+# usage: check_in_tools.sh BELLNOZZLE WORKDIR DIAMETER LENGTH EPSILON [--large | --conical]
 set -uo pipefail
 
 bellnozzle="$1" work="$2" diameter="$3" length="$4" epsilon="$5" mode="${6:-}"
 nx=100 ny=20
 label="diameter $diameter cm, $length %, epsilon $epsilon"
+design_args=(--diameter "$diameter" --length "$length" --epsilon "$epsilon")
+if [[ "$mode" == "--conical" ]]; then
+    label="conical, diameter $diameter cm, epsilon $epsilon"
+    design_args=(--conical --diameter "$diameter" --epsilon "$epsilon")
+fi
 
 fail() {
     echo "FAIL ($label): $*" >&2
@@ -44,7 +51,7 @@ rm -rf "$work"
 mkdir -p "$work" || fail "cannot create $work"
 cd "$work" || fail "cannot enter $work"
 
-"$bellnozzle" design --dir . --diameter "$diameter" --length "$length" --epsilon "$epsilon" > design.log 2>&1 ||
+"$bellnozzle" design --dir . "${design_args[@]}" > design.log 2>&1 ||
     fail "design refused: $(cat design.log)"
 
 # Integrals over the profile's points (trapezoids): the area under the
