@@ -13,9 +13,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Whether two paths name the same file, through links and ".." too.
 bool SameFile(const std::string& a, const std::string& b) {
-    std::error_code error;
-    return fs::weakly_canonical(fs::absolute(a), error) == fs::weakly_canonical(fs::absolute(b), error);
+    std::error_code errorA, errorB;
+    const fs::path pathA = fs::weakly_canonical(fs::absolute(a), errorA);
+    const fs::path pathB = fs::weakly_canonical(fs::absolute(b), errorB);
+    return !errorA && !errorB && pathA == pathB;
 }
 
 // A mesh path that would destroy the design's files, or that Gmsh could not
