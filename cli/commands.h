@@ -19,5 +19,6 @@ int RunGmsh2Command(const Args& args);
 int RunPovRayCommand(const Args& args);
 
 int RunSummaryCommand(const Args& args);
+int RunMeshCommand(const Args& args);
 
 }  // namespace bellnozzle::cli

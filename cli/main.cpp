@@ -30,6 +30,7 @@ const char kUsage[] =
     "  gmsh2      write mesh.geo, the face swept by rotation\n"
     "  povray     write nozzle1.pov\n"
     "  summary    dimensions and 1-D performance of zelto_perfil.txt\n"
+    "  mesh       write wedge_mesh.geo and mesh it with Gmsh (named boundaries)\n"
     "\n"
     "'bellnozzle COMMAND --help' describes each command; 'bellnozzle --version' prints the version.\n"
     "Exit status: 0 done, 1 refused input or file error, 2 wrong usage.\n";
@@ -87,6 +88,7 @@ int main(int argc, char** argv) {
         {"gmsh", RunGmshCommand},           {"gmsh2", RunGmsh2Command},
         {"povray", RunPovRayCommand},
         {"summary", RunSummaryCommand},
+        {"mesh", RunMeshCommand},
     };
     for (const auto& entry : commands) {
         if (command == entry.name) return entry.run(args);

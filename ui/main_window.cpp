@@ -10,6 +10,7 @@
 #include "ui/about_box.h"
 #include "ui/menu_items.h"
 #include "ui/summary_menu.h"
+#include "ui/mesh_menu.h"
 
 namespace bellnozzle::ui {
 namespace {
@@ -103,6 +104,7 @@ void TForm1::BuildMenus() {
     MenuExportar->addSeparator();
     // Each feature below adds its own items.
     AddSummaryMenuItems(*this);
+    AddMeshMenuItems(*this);
     AddMenuItem(MenuAjuda, "Sobre o bellnozzle", [this] { ShowAbout(this); });
 }
 
