@@ -21,5 +21,6 @@ int RunPovRayCommand(const Args& args);
 int RunCadCommand(const Args& args);
 int RunRenderCommand(const Args& args);
 int RunSummaryCommand(const Args& args);
+int RunMeshCommand(const Args& args);
 
 }  // namespace bellnozzle::cli

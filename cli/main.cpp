@@ -32,6 +32,7 @@ const char kUsage[] =
     "  cad        write the nozzle as STEP, STL, DXF, SVG or CSV\n"
     "  render     render the nozzle with POV-Ray into a PNG picture\n"
     "  summary    dimensions and 1-D performance of zelto_perfil.txt\n"
+    "  mesh       write wedge_mesh.geo and mesh it with Gmsh (named boundaries)\n"
     "\n"
     "'bellnozzle COMMAND --help' describes each command; 'bellnozzle --version' prints the version.\n"
     "Exit status: 0 done, 1 refused input or file error, 2 wrong usage.\n";
@@ -91,6 +92,7 @@ int main(int argc, char** argv) {
         {"cad", RunCadCommand},
         {"render", RunRenderCommand},
         {"summary", RunSummaryCommand},
+        {"mesh", RunMeshCommand},
     };
     for (const auto& entry : commands) {
         if (command == entry.name) return entry.run(args);

@@ -11,6 +11,7 @@
 #include "ui/cad_menu.h"
 #include "ui/menu_items.h"
 #include "ui/summary_menu.h"
+#include "ui/mesh_menu.h"
 
 namespace bellnozzle::ui {
 namespace {
@@ -105,6 +106,7 @@ void TForm1::BuildMenus() {
     // Each feature below adds its own items.
     AddCadMenuItems(*this);
     AddSummaryMenuItems(*this);
+    AddMeshMenuItems(*this);
     AddMenuItem(MenuAjuda, "Sobre o bellnozzle", [this] { ShowAbout(this); });
 }
 
