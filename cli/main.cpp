@@ -30,7 +30,10 @@ const char kUsage[] =
     "  gmsh       write mesh.geo, the two-sided wedge\n"
     "  gmsh2      write mesh.geo, the face swept by rotation\n"
     "  povray     write nozzle1.pov\n"
+    "  cad        write the nozzle as STEP, STL, DXF, SVG or CSV\n"
+    "  render     render the nozzle with POV-Ray into a PNG picture\n"
     "  summary    dimensions and 1-D performance of zelto_perfil.txt\n"
+    "  mesh       write wedge_mesh.geo and mesh it with Gmsh (named boundaries)\n"
     "\n"
     "'bellnozzle COMMAND --help' describes each command; 'bellnozzle --version' prints the version.\n"
     "Exit status: 0 done, 1 refused input or file error, 2 wrong usage.\n";
@@ -89,7 +92,10 @@ int main(int argc, char** argv) {
         {"chart", RunChartCommand},         {"blockmesh", RunBlockMeshCommand},
         {"gmsh", RunGmshCommand},           {"gmsh2", RunGmsh2Command},
         {"povray", RunPovRayCommand},
+        {"cad", RunCadCommand},
+        {"render", RunRenderCommand},
         {"summary", RunSummaryCommand},
+        {"mesh", RunMeshCommand},
     };
     for (const auto& entry : commands) {
         if (command == entry.name) return entry.run(args);

@@ -8,8 +8,10 @@
 #include "core/entry_conversion.h"
 #include "ui/chart_picture.h"
 #include "ui/about_box.h"
+#include "ui/cad_menu.h"
 #include "ui/menu_items.h"
 #include "ui/summary_menu.h"
+#include "ui/mesh_menu.h"
 #include "ui/work_folder.h"
 
 namespace bellnozzle::ui {
@@ -103,7 +105,9 @@ void TForm1::BuildMenus() {
     AddMenuItem(MenuExportar, "PovRay", [this] { Button3Click(); });
     MenuExportar->addSeparator();
     // Each feature below adds its own items.
+    AddCadMenuItems(*this);
     AddSummaryMenuItems(*this);
+    AddMeshMenuItems(*this);
     AddWorkFolderMenuItem(*this);
     AddMenuItem(MenuAjuda, "Sobre o bellnozzle", [this] { ShowAbout(this); });
 }
