@@ -5,9 +5,9 @@
 # rights runs the test command (the whole suite; arguments are passed on to
 # ctest, e.g. -LE fuzz), then the run command offscreen, which must build and keep the
 # window open; then builds the Debian package there (package.sh) and checks it
-# in a second pristine root (check-package.sh). Needs root. The pristine root's tarball is cached in
-# BELLNOZZLE_FRESH_CACHE (default /var/cache/bellnozzle) between runs;
-# BELLNOZZLE_FRESH_REBUILD=1 makes it anew.
+# in a second pristine root (check-package.sh). Needs root. The pristine
+# root's tarball is cached in BELLNOZZLE_FRESH_CACHE (default
+# /var/cache/bellnozzle) between runs; BELLNOZZLE_FRESH_REBUILD=1 makes it anew.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 if [ "$(id -u)" -ne 0 ]; then

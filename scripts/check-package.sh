@@ -3,7 +3,8 @@
 # prepared as check-fresh-machine.sh prepares one (unpacked, /proc, /sys and
 # /dev mounted, an ordinary user "user" with sudo rights): apt installs it
 # with what it depends on and recommends; the design and every export work in
-# a fresh folder and Gmsh and POV-Ray take their files; the desktop entry's
+# a fresh folder (Gmsh and POV-Ray take the files of the window's four, and
+# the CAD, mesh and render commands run); the desktop entry's
 # command opens the window offscreen in the folder chosen last and it stays
 # open; "man bellnozzle" renders; the completion completes; apt remove and
 # purge leave no file of the package behind. Then lintian on the package: an
@@ -57,6 +58,11 @@ quietly gmsh2.log bellnozzle gmsh2
 quietly gmsh3.log gmsh -3 mesh.geo -o volume.msh
 quietly povray.log povray +Inozzle1.pov +Onozzle1.png +W160 +H120 -D
 [ -s wedge.msh ] && [ -s volume.msh ] && [ -s nozzle1.png ] || fail "gmsh or povray wrote nothing"
+# The exports that link OpenCASCADE or run Gmsh and POV-Ray themselves.
+quietly cad.log bellnozzle cad --format step
+quietly mesh.log bellnozzle mesh
+quietly render.log bellnozzle render --width 160 --height 120
+[ -s nozzle.step ] && [ -s wedge_mesh.msh ] && [ -s nozzle.png ] || fail "cad, mesh or render wrote nothing"
 cd ~
 
 echo "-- the desktop entry's command, offscreen, in the folder chosen last"
