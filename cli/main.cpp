@@ -19,7 +19,8 @@ namespace {
 const char kUsage[] =
     "usage: bellnozzle [COMMAND [OPTIONS]]\n"
     "\n"
-    "Without a command, opens the window (needs a display).\n"
+    "Without a command, opens the window (needs a display) in the current folder;\n"
+    "'bellnozzle --desktop' opens it as the menu entry does, in the folder chosen last.\n"
     "\n"
     "Commands (headless):\n"
     "  design     compute the contour and write zelto_perfil.txt\n"
@@ -45,7 +46,7 @@ bool HaveDisplay() {
     return false;
 }
 
-int OpenWindow(int argc, char** argv) {
+int OpenWindow(int argc, char** argv, bool fromDesktop = false) {
 #ifdef BELLNOZZLE_WITH_GUI
     if (!HaveDisplay()) {
         std::fprintf(stderr,
@@ -53,10 +54,11 @@ int OpenWindow(int argc, char** argv) {
                      "or use the headless commands ('bellnozzle --help')\n");
         return bellnozzle::cli::kExitRefused;
     }
-    return bellnozzle::ui::RunWindow(argc, argv);
+    return bellnozzle::ui::RunWindow(argc, argv, fromDesktop);
 #else
     (void)argc;
     (void)argv;
+    (void)fromDesktop;
     (void)HaveDisplay;
     std::fprintf(stderr,
                  "bellnozzle: this build has no window (built with BELLNOZZLE_GUI=OFF); "
@@ -72,6 +74,7 @@ int main(int argc, char** argv) {
     if (argc < 2) return OpenWindow(argc, argv);
 
     const std::string command = argv[1];
+    if (command == "--desktop" && argc == 2) return OpenWindow(1, argv, true);
     const Args args(argv + 2, argv + argc);
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);

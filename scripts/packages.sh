@@ -12,8 +12,17 @@ GUI_PACKAGES=(qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev)
 TOOL_PACKAGES=(gmsh openfoam povray povray-includes)
 # The DXF reader the CAD tests check the drawings with (run by /usr/bin/python3).
 TOOL_PACKAGES+=(python3-ezdxf)
-# The tests switch to a Portuguese (Brazil) locale, which locale-gen makes.
-TEST_PACKAGES=(locales)
+# The tests switch to a Portuguese (Brazil) locale, which locale-gen makes, and
+# check the desktop entry, the AppStream file and the manual page.
+TEST_PACKAGES=(locales desktop-file-utils appstream man-db groff-base bsdextrautils file)
 SANITIZER_PACKAGES=(clang libclang-rt-14-dev)
 # The check of README's two commands in a pristine Debian 12 root (CI).
 FRESH_ROOT_PACKAGES=(mmdebstrap)
+# Packaging: dpkg-shlibdeps finds the libraries the program links (with file),
+# and the .deb is checked with lintian.
+PACKAGE_PACKAGES=(dpkg-dev file)
+PACKAGE_CHECK_PACKAGES=(lintian)
+# Renders the PNG icons from the SVG (scripts/render-icons.sh, by hand).
+ICON_PACKAGES=(librsvg2-bin)
+# What the package check uses inside the pristine root besides the package.
+PACKAGE_ROOT_PACKAGES=(man-db bsdextrautils)

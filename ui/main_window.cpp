@@ -12,6 +12,7 @@
 #include "ui/menu_items.h"
 #include "ui/summary_menu.h"
 #include "ui/mesh_menu.h"
+#include "ui/work_folder.h"
 
 namespace bellnozzle::ui {
 namespace {
@@ -107,6 +108,7 @@ void TForm1::BuildMenus() {
     AddCadMenuItems(*this);
     AddSummaryMenuItems(*this);
     AddMeshMenuItems(*this);
+    AddWorkFolderMenuItem(*this);
     AddMenuItem(MenuAjuda, "Sobre o bellnozzle", [this] { ShowAbout(this); });
 }
 
