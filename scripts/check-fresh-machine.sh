@@ -79,8 +79,10 @@ chroot "$fresh" chown -R user:user /home/user/bellnozzle
 
 as_user() { chroot "$fresh" /usr/sbin/runuser -l user -c "$1"; }
 
-step "README's test command: ./scripts/test.sh ${ctest_args[*]:-}"
-as_user "cd bellnozzle && ./scripts/test.sh ${ctest_args[*]:-}"
+# Quoted for the user's shell, so arguments like -LE 'tools|fuzz' survive.
+quoted_args="$( [ ${#ctest_args[@]} -eq 0 ] || printf ' %q' "${ctest_args[@]}")"
+step "README's test command: ./scripts/test.sh$quoted_args"
+as_user "cd bellnozzle && ./scripts/test.sh$quoted_args"
 
 step "README's run command, offscreen: the window must open and stay open"
 cat > "$fresh/home/user/check-run.sh" <<'CHECK'
