@@ -21,6 +21,9 @@ int RunPovRayCommand(const Args& args);
 int RunCaseCommand(const Args& args);
 int RunCfdCommand(const Args& args);
 int RunReportCommand(const Args& args);
+int RunCadCommand(const Args& args);
+int RunRenderCommand(const Args& args);
 int RunSummaryCommand(const Args& args);
+int RunMeshCommand(const Args& args);
 
 }  // namespace bellnozzle::cli

@@ -19,7 +19,8 @@ namespace {
 const char kUsage[] =
     "usage: bellnozzle [COMMAND [OPTIONS]]\n"
     "\n"
-    "Without a command, opens the window (needs a display).\n"
+    "Without a command, opens the window (needs a display) in the current folder;\n"
+    "'bellnozzle --desktop' opens it as the menu entry does, in the folder chosen last.\n"
     "\n"
     "Commands (headless):\n"
     "  design     compute the contour and write zelto_perfil.txt\n"
@@ -32,7 +33,10 @@ const char kUsage[] =
     "  case       write an OpenFOAM case folder of the nozzle\n"
     "  cfd        run an OpenFOAM case and report its result\n"
     "  report     compare a finished run with 1-D theory\n"
+    "  cad        write the nozzle as STEP, STL, DXF, SVG or CSV\n"
+    "  render     render the nozzle with POV-Ray into a PNG picture\n"
     "  summary    dimensions and 1-D performance of zelto_perfil.txt\n"
+    "  mesh       write wedge_mesh.geo and mesh it with Gmsh (named boundaries)\n"
     "\n"
     "'bellnozzle COMMAND --help' describes each command; 'bellnozzle --version' prints the version.\n"
     "Exit status: 0 done, 1 refused input or file error, 2 wrong usage.\n";
@@ -45,7 +49,7 @@ bool HaveDisplay() {
     return false;
 }
 
-int OpenWindow(int argc, char** argv) {
+int OpenWindow(int argc, char** argv, bool fromDesktop = false) {
 #ifdef BELLNOZZLE_WITH_GUI
     if (!HaveDisplay()) {
         std::fprintf(stderr,
@@ -53,10 +57,11 @@ int OpenWindow(int argc, char** argv) {
                      "or use the headless commands ('bellnozzle --help')\n");
         return bellnozzle::cli::kExitRefused;
     }
-    return bellnozzle::ui::RunWindow(argc, argv);
+    return bellnozzle::ui::RunWindow(argc, argv, fromDesktop);
 #else
     (void)argc;
     (void)argv;
+    (void)fromDesktop;
     (void)HaveDisplay;
     std::fprintf(stderr,
                  "bellnozzle: this build has no window (built with BELLNOZZLE_GUI=OFF); "
@@ -72,6 +77,7 @@ int main(int argc, char** argv) {
     if (argc < 2) return OpenWindow(argc, argv);
 
     const std::string command = argv[1];
+    if (command == "--desktop" && argc == 2) return OpenWindow(1, argv, true);
     const Args args(argv + 2, argv + argc);
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
@@ -90,7 +96,10 @@ int main(int argc, char** argv) {
         {"gmsh", RunGmshCommand},           {"gmsh2", RunGmsh2Command},
         {"povray", RunPovRayCommand},
         {"case", RunCaseCommand},           {"cfd", RunCfdCommand},           {"report", RunReportCommand},
+        {"cad", RunCadCommand},
+        {"render", RunRenderCommand},
         {"summary", RunSummaryCommand},
+        {"mesh", RunMeshCommand},
     };
     for (const auto& entry : commands) {
         if (command == entry.name) return entry.run(args);

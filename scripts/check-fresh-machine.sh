@@ -4,9 +4,10 @@
 # added), clones this checkout into it, and as an ordinary user with sudo
 # rights runs the test command (the whole suite; arguments are passed on to
 # ctest, e.g. -LE fuzz), then the run command offscreen, which must build and keep the
-# window open. Needs root. The pristine root's tarball is cached in
-# BELLNOZZLE_FRESH_CACHE (default /var/cache/bellnozzle) between runs;
-# BELLNOZZLE_FRESH_REBUILD=1 makes it anew.
+# window open; then builds the Debian package there (package.sh) and checks it
+# in a second pristine root (check-package.sh). Needs root. The pristine
+# root's tarball is cached in BELLNOZZLE_FRESH_CACHE (default
+# /var/cache/bellnozzle) between runs; BELLNOZZLE_FRESH_REBUILD=1 makes it anew.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 if [ "$(id -u)" -ne 0 ]; then
@@ -20,7 +21,6 @@ ctest_args=("$@")
 cache="${BELLNOZZLE_FRESH_CACHE:-/var/cache/bellnozzle}"
 tarball="$cache/bookworm-pristine.tar"
 work="$(mktemp -d /var/tmp/bellnozzle-fresh.XXXXXX)"
-fresh="$work/root"
 mounted=()
 
 cleanup() {
@@ -57,27 +57,32 @@ if [ ! -s "$tarball" ] || [ "${BELLNOZZLE_FRESH_REBUILD:-0}" = 1 ]; then
   mmdebstrap --quiet --variant=apt --include=ca-certificates,git,sudo bookworm "$partial"
   mv "$partial" "$tarball"
 fi
-step "unpacking the pristine root"
-mkdir -p "$fresh"
-tar -xf "$tarball" -C "$fresh"
-mount_into /proc -t proc proc
-mount_into /sys --bind /sys
-mount_into /dev --bind /dev
-mount_into /dev/pts --bind /dev/pts
-mount_into /dev/shm -t tmpfs tmpfs
-cp -L /etc/resolv.conf "$fresh/etc/resolv.conf" 2>/dev/null || true
+prepare_root() {  # prepare_root DIR: the pristine root unpacked there, mounted, a user with sudo rights
+  fresh="$1"
+  mkdir -p "$fresh"
+  tar -xf "$tarball" -C "$fresh"
+  mount_into /proc -t proc proc
+  mount_into /sys --bind /sys
+  mount_into /dev --bind /dev
+  mount_into /dev/pts --bind /dev/pts
+  mount_into /dev/shm -t tmpfs tmpfs
+  cp -L /etc/resolv.conf "$fresh/etc/resolv.conf" 2>/dev/null || true
+  chroot "$fresh" useradd --create-home --shell /bin/bash user
+  echo 'user ALL=(ALL) NOPASSWD:ALL' > "$fresh/etc/sudoers.d/user"
+  chmod 0440 "$fresh/etc/sudoers.d/user"
+}
 
-step "a user with sudo rights and a clone of this checkout"
-chroot "$fresh" useradd --create-home --shell /bin/bash user
-echo 'user ALL=(ALL) NOPASSWD:ALL' > "$fresh/etc/sudoers.d/user"
-chmod 0440 "$fresh/etc/sudoers.d/user"
+step "unpacking the pristine root, a user with sudo rights and a clone of this checkout"
+prepare_root "$work/root"
 git clone --quiet "$root" "$fresh/home/user/bellnozzle"
 chroot "$fresh" chown -R user:user /home/user/bellnozzle
 
 as_user() { chroot "$fresh" /usr/sbin/runuser -l user -c "$1"; }
 
-step "README's test command: ./scripts/test.sh ${ctest_args[*]:-}"
-as_user "cd bellnozzle && ./scripts/test.sh ${ctest_args[*]:-}"
+# Quoted for the user's shell, so arguments like -LE 'tools|fuzz' survive.
+quoted_args="$( [ ${#ctest_args[@]} -eq 0 ] || printf ' %q' "${ctest_args[@]}")"
+step "README's test command: ./scripts/test.sh$quoted_args"
+as_user "cd bellnozzle && ./scripts/test.sh$quoted_args"
 
 step "README's run command, offscreen: the window must open and stay open"
 cat > "$fresh/home/user/check-run.sh" <<'CHECK'
@@ -106,3 +111,17 @@ CHECK
 chmod +x "$fresh/home/user/check-run.sh"
 as_user "./check-run.sh"
 step "both commands passed on a pristine Debian 12"
+
+# ---- The Debian package: built in this root with README's command, then
+# installed, used and removed in a second pristine root, which gets the
+# packages this one downloaded so that apt fetches only what is new.
+step "the Debian package: ./scripts/package.sh"
+as_user "cd bellnozzle && ./scripts/package.sh"
+built_root="$fresh"
+deb="$(ls "$built_root"/home/user/bellnozzle/build/bellnozzle_*_amd64.deb)"
+step "a second pristine root for $(basename "$deb")"
+prepare_root "$work/package-root"
+mkdir -p "$fresh/var/cache/apt/archives"
+find "$built_root/var/cache/apt/archives" -maxdepth 1 -name '*.deb' -exec cp -l -t "$fresh/var/cache/apt/archives" {} +
+"$root/scripts/check-package.sh" "$fresh" "$deb"
+step "the package passed on a pristine Debian 12"

@@ -11,7 +11,5 @@ mkdir -p "$build"
 cmake --build "$build" --target bellnozzle
 mkdir -p "$root/work"
 cd "$root/work"
-if [ ! -f theta.bmp ]; then
-  "$build/cli/bellnozzle" chart --bmp theta.bmp || true
-fi
+# The window draws the chart picture theta.bmp into its folder when missing.
 exec "$build/cli/bellnozzle" "$@"

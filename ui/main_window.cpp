@@ -9,8 +9,11 @@
 #include "ui/chart_picture.h"
 #include "ui/about_box.h"
 #include "ui/case_menu.h"
+#include "ui/cad_menu.h"
 #include "ui/menu_items.h"
 #include "ui/summary_menu.h"
+#include "ui/mesh_menu.h"
+#include "ui/work_folder.h"
 
 namespace bellnozzle::ui {
 namespace {
@@ -104,7 +107,10 @@ void TForm1::BuildMenus() {
     MenuExportar->addSeparator();
     // Each feature below adds its own items.
     AddCaseMenuItems(*this);
+    AddCadMenuItems(*this);
     AddSummaryMenuItems(*this);
+    AddMeshMenuItems(*this);
+    AddWorkFolderMenuItem(*this);
     AddMenuItem(MenuAjuda, "Sobre o bellnozzle", [this] { ShowAbout(this); });
 }
 

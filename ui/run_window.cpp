@@ -12,14 +12,16 @@
 
 #include "ui/chart_picture.h"
 #include "ui/main_window.h"
+#include "ui/work_folder.h"
 
 namespace bellnozzle::ui {
 
-int RunWindow(int argc, char** argv) {
+int RunWindow(int argc, char** argv, bool fromDesktop) {
     try {
         Application->Initialize(argc, argv);
         TForm1* Form1 = nullptr;
         Application->CreateForm(Form1);
+        EnterStartFolder(*Form1, fromDesktop ? WindowStart::Desktop : WindowStart::Terminal);
         Application->Run();
     } catch (const std::exception& error) {
         Application->ShowException(error);

@@ -107,6 +107,8 @@ private slots:
     }
 
     void closingTheWindowEndsTheProgramWithStatusZero() {
+        // The start draws the chart picture into the working folder.
+        WorkFolder folder;
         bool sawWindow = false;
         QTimer::singleShot(50, [&sawWindow] {
             for (QWidget* window : QApplication::topLevelWidgets()) {

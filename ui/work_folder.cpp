@@ -1,0 +1,137 @@
+#include "ui/work_folder.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QSettings>
+
+#include <string>
+
+#include "core/error.h"
+#include "core/file_names.h"
+#include "core/version.h"
+#include "ui/main_window.h"
+#include "ui/menu_items.h"
+#include "ui/run_window.h"
+
+namespace bellnozzle::ui {
+namespace {
+
+const char kSettingsKey[] = "workFolder";
+const char kLabelName[] = "WorkFolderLabel";
+const char kDialogName[] = "WorkFolderDialog";
+
+QSettings Settings() { return QSettings(QStringLiteral("bellnozzle"), QStringLiteral("bellnozzle")); }
+
+// The folder as people read it: the home folder as "~", and a long path cut
+// at its start, where it tells the least.
+QString ShownFolder(const QString& folder) {
+    QString shown = QDir::toNativeSeparators(folder);
+    const QString home = QDir::toNativeSeparators(QDir::homePath());
+    if (shown == home) {
+        shown = QStringLiteral("~");
+    } else if (shown.startsWith(home + QDir::separator())) {
+        shown = QStringLiteral("~") + shown.mid(home.size());
+    }
+    constexpr int kLongest = 60;
+    if (shown.size() > kLongest) shown = QString::fromUtf8("…") + shown.right(kLongest - 1);
+    return shown;
+}
+
+void ShowFolder(TForm1& form) {
+    auto* label = form.MenuBar1->findChild<QLabel*>(QString::fromLatin1(kLabelName));
+    if (label == nullptr) return;
+    const QString folder = QDir::currentPath();
+    label->setText(QString::fromUtf8("Pasta: ") + ShownFolder(folder));
+    label->setToolTip(QDir::toNativeSeparators(folder));
+}
+
+// The chart picture that "Gráficos" shows, drawn once into each folder that
+// has none. A folder that cannot be written to gets none; "Gráficos" then
+// says which file is missing.
+void EnsureChartBitmap() {
+    if (QFileInfo::exists(QString::fromLatin1(kChartBitmapFileName))) return;
+    std::string ignored;
+    WriteChartBitmap(kChartBitmapFileName, ignored);
+}
+
+// Where the chooser opens: the folder remembered, or the nearest folder above
+// it that still exists, or the current folder.
+QString ChooserStart() {
+    QString folder = RememberedWorkFolder();
+    while (!folder.isEmpty() && !QFileInfo(folder).isDir()) {
+        const QString parent = QFileInfo(folder).path();
+        folder = parent == folder ? QString() : parent;
+    }
+    return folder.isEmpty() ? QDir::currentPath() : folder;
+}
+
+QFileDialog* OpenChooser(TForm1& form) {
+    if (auto* open = form.findChild<QFileDialog*>(QString::fromLatin1(kDialogName))) {
+        open->raise();
+        open->activateWindow();
+        return open;
+    }
+    auto* dialog = new QFileDialog(&form, QString::fromUtf8("Pasta de trabalho"), ChooserStart());
+    dialog->setObjectName(QString::fromLatin1(kDialogName));
+    dialog->setFileMode(QFileDialog::Directory);
+    dialog->setOption(QFileDialog::ShowDirsOnly);
+    dialog->setLabelText(QFileDialog::Accept, QString::fromUtf8("Escolher"));
+    dialog->setLabelText(QFileDialog::Reject, QString::fromUtf8("Cancelar"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QFileDialog::fileSelected, &form, [&form](const QString& folder) {
+        Application->RunGuarded([&form, folder] { EnterWorkFolder(form, folder); });
+    });
+    dialog->open();
+    return dialog;
+}
+
+}  // namespace
+
+QString RememberedWorkFolder() { return Settings().value(QString::fromLatin1(kSettingsKey)).toString(); }
+
+void AddWorkFolderMenuItem(TForm1& form) {
+    AddMenuItem(form.MenuProjeto, "Pasta de trabalho...", [&form] { ChooseWorkFolder(form); });
+    auto* label = new QLabel(form.MenuBar1);
+    label->setObjectName(QString::fromLatin1(kLabelName));
+    label->setContentsMargins(8, 0, 8, 0);
+    form.MenuBar1->setCornerWidget(label, Qt::TopRightCorner);
+    ShowFolder(form);
+}
+
+void EnterStartFolder(TForm1& form, WindowStart start) {
+    // The desktop finds the entry and the icon of a running window by these.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
+    form.setWindowIcon(QIcon::fromTheme(QStringLiteral("bellnozzle")));
+    if (start == WindowStart::Desktop) {
+        const QString remembered = RememberedWorkFolder();
+        if (remembered.isEmpty() || !QFileInfo(remembered).isDir() || !QDir::setCurrent(remembered)) {
+            // Cancelled, the window works where the desktop started it
+            // (usually the home folder), as the menu bar shows.
+            ShowFolder(form);
+            QObject::connect(OpenChooser(form), &QFileDialog::rejected, &form, [] { EnsureChartBitmap(); });
+            return;
+        }
+    }
+    ShowFolder(form);
+    EnsureChartBitmap();
+}
+
+void ChooseWorkFolder(TForm1& form) { OpenChooser(form); }
+
+void EnterWorkFolder(TForm1& form, const QString& folder) {
+    const QString absolute = QFileInfo(folder).absoluteFilePath();
+    if (!QFileInfo(absolute).isDir() || !QDir::setCurrent(absolute)) {
+        const std::string path = absolute.toStdString();
+        throw Error("cannot work in the folder \"" + path + "\"",
+                    "não é possível trabalhar na pasta \"" + path + "\"");
+    }
+    Settings().setValue(QString::fromLatin1(kSettingsKey), QDir::currentPath());
+    ShowFolder(form);
+    EnsureChartBitmap();
+}
+
+}  // namespace bellnozzle::ui
