@@ -217,12 +217,8 @@ std::string VelocityField() {
     t += "dimensions      [0 1 -1 0 0 0 0];\n\n"
          "internalField   uniform (0 0 0);\n\n"
          "boundaryField\n{\n"
-         "    // The inflow speed follows from the total pressure and temperature;\n"
-         "    // inflow is kept normal to the inlet. With the velocity free there, the\n"
-         "    // waves of a slow start-up (large area ratios) leave a vortex in the\n"
-         "    // convergent part that cut a 10 cm epsilon-50 bell's mass flow by 8 %.\n"
-         "    inlet\n    {\n        type            pressureInletOutletVelocity;\n"
-         "        value           uniform (0 0 0);\n    }\n"
+         "    // The inflow speed follows from the total pressure and temperature.\n"
+         "    inlet\n    {\n        type            zeroGradient;\n    }\n"
          "    outlet\n    {\n        type            zeroGradient;\n    }\n";
     t += "    // Inviscid: the gas slips along the wall.\n";
     t += SidesAndWall("slip");
