@@ -18,6 +18,9 @@ int RunGmshCommand(const Args& args);
 int RunGmsh2Command(const Args& args);
 int RunPovRayCommand(const Args& args);
 
+int RunCaseCommand(const Args& args);
+int RunCfdCommand(const Args& args);
+int RunReportCommand(const Args& args);
 int RunCadCommand(const Args& args);
 int RunRenderCommand(const Args& args);
 int RunSummaryCommand(const Args& args);

@@ -30,6 +30,9 @@ const char kUsage[] =
     "  gmsh       write mesh.geo, the two-sided wedge\n"
     "  gmsh2      write mesh.geo, the face swept by rotation\n"
     "  povray     write nozzle1.pov\n"
+    "  case       write an OpenFOAM case folder of the nozzle\n"
+    "  cfd        run an OpenFOAM case and report its result\n"
+    "  report     compare a finished run with 1-D theory\n"
     "  cad        write the nozzle as STEP, STL, DXF, SVG or CSV\n"
     "  render     render the nozzle with POV-Ray into a PNG picture\n"
     "  summary    dimensions and 1-D performance of zelto_perfil.txt\n"
@@ -92,6 +95,7 @@ int main(int argc, char** argv) {
         {"chart", RunChartCommand},         {"blockmesh", RunBlockMeshCommand},
         {"gmsh", RunGmshCommand},           {"gmsh2", RunGmsh2Command},
         {"povray", RunPovRayCommand},
+        {"case", RunCaseCommand},           {"cfd", RunCfdCommand},           {"report", RunReportCommand},
         {"cad", RunCadCommand},
         {"render", RunRenderCommand},
         {"summary", RunSummaryCommand},

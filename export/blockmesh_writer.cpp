@@ -56,14 +56,17 @@ void AppendVertex(std::string& out, const WedgePointText& point, WedgeSide side,
 }  // namespace
 
 std::string FormatBlockMeshDict(const ProfileTable& profile, std::int32_t axialCells,
-                                std::int32_t radialCells) {
+                                std::int32_t radialCells, int significantDigits) {
     CheckProfileTable(profile);
     const std::vector<float>& X = profile.X;
     const std::vector<float>& Y = profile.Y;
     const int n = profile.Count;
     const WedgeSinCos w = ComputeWedgeSinCos();
-    const WedgePointText inlet(X[1], Y[1], w);
-    const WedgePointText exit(X[n], Y[n], w);
+    const WedgePointText inlet(X[1], Y[1], w, significantDigits);
+    const WedgePointText exit(X[n], Y[n], w, significantDigits);
+    auto appendNumber = [&](std::string& text, float value) {
+        text += GText(value, significantDigits).View();
+    };
 
     std::string out;
     out.reserve(2048 + profile.Header.size() * 40 + std::size_t(n) * 80);
@@ -74,10 +77,10 @@ std::string FormatBlockMeshDict(const ProfileTable& profile, std::int32_t axialC
            "vertices\n(\n";
     // The axis vertices carry literal zeros.
     out += "\t(";
-    AppendG(out, X[1]);
+    appendNumber(out, X[1]);
     out += " 0 0)\t// vertex 0\n"
            "\t(";
-    AppendG(out, X[n]);
+    appendNumber(out, X[n]);
     out += " 0 0)\t// vertex 1\n";
     AppendVertex(out, inlet, WedgeSide::Minus, '2');
     AppendVertex(out, exit, WedgeSide::Minus, '3');
@@ -100,14 +103,14 @@ std::string FormatBlockMeshDict(const ProfileTable& profile, std::int32_t axialC
            ");\n\n"
            "edges\n(\n"
            "\tarc 2 5 (";
-    AppendG(out, X[1]);
+    appendNumber(out, X[1]);
     out += " 0 ";
-    AppendG(out, Y[1]);
+    appendNumber(out, Y[1]);
     out += ")\t// os dois arcos de circulo\n"
            "\tarc 3 4 (";
-    AppendG(out, X[n]);
+    appendNumber(out, X[n]);
     out += " 0 ";
-    AppendG(out, Y[n]);
+    appendNumber(out, Y[n]);
     out += ")\n";
 
     // The wall splines run through the inner contour points only: the end
@@ -116,7 +119,7 @@ std::string FormatBlockMeshDict(const ProfileTable& profile, std::int32_t axialC
     // hold the same points, so each is printed once.
     std::vector<WedgePointText> wall;
     wall.reserve(n > 2 ? std::size_t(n - 2) : 0);
-    for (int k = 2; k <= n - 1; ++k) wall.emplace_back(X[k], Y[k], w);
+    for (int k = 2; k <= n - 1; ++k) wall.emplace_back(X[k], Y[k], w, significantDigits);
     PointListLines minusSide(out, "\tspline 2 3 (");
     for (auto point = wall.begin(); point != wall.end(); ++point) minusSide.Add(*point, WedgeSide::Minus);
     minusSide.Close();

@@ -12,12 +12,14 @@ namespace bellnozzle {
 
 // "%g" of a double: six significant digits, trailing zeros dropped, exponent
 // form below 1e-4 and from 1e6 on. std::to_chars with the general format and
-// precision 6 is defined to give exactly printf's "%.6g" text.
+// precision N is defined to give exactly printf's "%.Ng" text, so other
+// precisions ("%.12g" for a case whose wedge sides must be planar) come from
+// the same code.
 class GText {
 public:
-    explicit GText(double value) {
+    explicit GText(double value, int significantDigits = 6) {
         const auto result = std::to_chars(text_, text_ + sizeof text_, value,
-                                          std::chars_format::general, 6);
+                                          std::chars_format::general, significantDigits);
         size_ = static_cast<std::size_t>(result.ptr - text_);
     }
 
@@ -36,7 +38,7 @@ public:
     }
 
 private:
-    char text_[32];  // "%g" of a double never exceeds 13 characters
+    char text_[32];  // "%.17g" of a double never exceeds 24 characters
     std::size_t size_;
 };
 

@@ -13,8 +13,10 @@ namespace bellnozzle {
 enum class WedgeSide { Minus, Plus };
 
 struct WedgePointText {
-    WedgePointText(float x, float y, WedgeSinCos w)
-        : x(x), ys(double(y) * double(w.s)), yc(double(y) * double(w.c)) {}
+    WedgePointText(float x, float y, WedgeSinCos w, int significantDigits = 6)
+        : x(x, significantDigits),
+          ys(double(y) * double(w.s), significantDigits),
+          yc(double(y) * double(w.c), significantDigits) {}
 
     // "x y z" joined by separator, e.g. " " or ", ".
     void Append(std::string& out, WedgeSide side, std::string_view separator) const {

@@ -9,7 +9,8 @@ BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
 BUILD_PACKAGES+=(libocct-foundation-dev libocct-modeling-data-dev libocct-modeling-algorithms-dev
                  libocct-data-exchange-dev libocct-visualization-dev libocct-ocaf-dev libtbb-dev)
 GUI_PACKAGES=(qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev)
-TOOL_PACKAGES=(gmsh openfoam povray povray-includes)
+# openmpi-bin: mpirun for cases run on several processes.
+TOOL_PACKAGES=(gmsh openfoam openmpi-bin povray povray-includes)
 # The DXF reader the CAD tests check the drawings with (run by /usr/bin/python3).
 TOOL_PACKAGES+=(python3-ezdxf)
 # The tests switch to a Portuguese (Brazil) locale, which locale-gen makes, and

@@ -8,6 +8,7 @@
 #include "core/entry_conversion.h"
 #include "ui/chart_picture.h"
 #include "ui/about_box.h"
+#include "ui/case_menu.h"
 #include "ui/cad_menu.h"
 #include "ui/menu_items.h"
 #include "ui/summary_menu.h"
@@ -105,6 +106,7 @@ void TForm1::BuildMenus() {
     AddMenuItem(MenuExportar, "PovRay", [this] { Button3Click(); });
     MenuExportar->addSeparator();
     // Each feature below adds its own items.
+    AddCaseMenuItems(*this);
     AddCadMenuItems(*this);
     AddSummaryMenuItems(*this);
     AddMeshMenuItems(*this);
