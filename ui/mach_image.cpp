@@ -3,16 +3,14 @@
 #include <QFont>
 #include <QPainter>
 #include <QPolygonF>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
 
-#include <QGuiApplication>
-
 #include "core/error.h"
+#include "ui/headless_picture.h"
 #include "ui/mach_picture.h"
 
 namespace bellnozzle::ui {
@@ -113,13 +111,6 @@ QImage DrawMachImage(const MachField& field, int width, int height) {
     return image;
 }
 
-namespace {
-
-void DropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
-}  // namespace
 
 bool WriteMachPicture(const std::string& caseDir, const std::string& path, std::string& error) {
     MachField field;
@@ -129,32 +120,13 @@ bool WriteMachPicture(const std::string& caseDir, const std::string& path, std::
         error = e.what();
         return false;
     }
-    // Drawing text needs a GUI application but no display.
-    std::unique_ptr<QGuiApplication> app;
-    const QtMessageHandler previous = qInstallMessageHandler(DropQtNotes);
-    if (QGuiApplication::instance() == nullptr) {
-        const char* platform = std::getenv("QT_QPA_PLATFORM");
-        if (platform == nullptr || *platform == '\0') setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        static int argc = 1;
-        static char name[] = "bellnozzle";
-        static char* argv[] = {name, nullptr};
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    }
+    const HeadlessPainting painting;
     // Wide enough for the cells of a 100-cell axis; as tall as the nozzle needs.
     const int width = 1000;
     const double aspect = 2 * field.maxR / std::max(field.maxX - field.minX, 1e-12);
     const int height = std::clamp(static_cast<int>((width - 138) * aspect) + 68, 200, 1400);
     const QImage picture = DrawMachImage(field, width, height);
-    QSaveFile file(QString::fromStdString(path));
-    QString reason;
-    if (!file.open(QIODevice::WriteOnly)) {
-        reason = file.errorString();
-    } else if (!picture.save(&file, "PNG")) {
-        reason = "the picture could not be encoded";
-    } else if (!file.commit()) {
-        reason = file.errorString();
-    }
-    qInstallMessageHandler(previous);
+    const QString reason = SavePictureWhole(picture, path, "PNG");
     if (reason.isEmpty()) return true;
     error = "cannot write the picture \"" + path + "\": " + reason.toStdString();
     return false;

@@ -108,5 +108,26 @@ TEST_F(CfdRun, TwoProcessesGiveTheSerialResult) {
     EXPECT_NEAR(parallel.thrustCfd, serial->thrustCfd, 0.005 * serial->thrustCfd);
 }
 
+TEST_F(CfdRun, ReportDrawsTheMachPictureOrWritesNothing) {
+    ASSERT_TRUE(serial.has_value()) << "the serial run failed";
+    const fs::path picture = dir / "mach.png";
+    fs::remove(picture);
+#ifdef BELLNOZZLE_TEST_WITH_GUI
+    ASSERT_EQ(RunCommand(dir, "report nozzle_case --png mach.png"), 0);
+    const std::string bytes = ReadBytes(picture);
+    ASSERT_GT(bytes.size(), 24u);
+    EXPECT_EQ(bytes.substr(0, 8), "\x89PNG\r\n\x1a\n");
+    // The width in the header: the picture is drawn 1000 pixels wide.
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    EXPECT_EQ((byte(16) << 24) | (byte(17) << 16) | (byte(18) << 8) | byte(19), 1000);
+    // A folder that is not there: one refusal, nothing written.
+    EXPECT_EQ(RunCommand(dir, "report nozzle_case --png missing/mach.png"), 1);
+    EXPECT_FALSE(fs::exists(dir / "missing"));
+#else
+    EXPECT_EQ(RunCommand(dir, "report nozzle_case --png mach.png"), 1);
+    EXPECT_FALSE(fs::exists(picture));
+#endif
+}
+
 }  // namespace
 }  // namespace bellnozzle
