@@ -1,7 +1,6 @@
 // design --conical and summary as scripts use them: outputs, exit codes, and
 // that a refusal writes nothing.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <filesystem>
 #include <fstream>
@@ -9,49 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "command_fixture.h"
+
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using namespace bellnozzle::clitest;
 
-std::string Slurp(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-class ConeSummaryCommand : public ::testing::Test {
-protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = std::filesystem::temp_directory_path() /
-               ("bellnozzle-cone-cli-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
-    Result Run(const std::vector<std::string>& args) {
-        std::string command = "cd '" + dir_.string() + "' && '" BELLNOZZLE_BINARY "'";
-        for (const std::string& arg : args) command += " '" + arg + "'";
-        command += " >out.txt 2>err.txt </dev/null";
-        const int raw = std::system(command.c_str());
-        Result result;
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
-        result.out = Slurp(dir_ / "out.txt");
-        result.err = Slurp(dir_ / "err.txt");
-        std::filesystem::remove(dir_ / "out.txt");
-        std::filesystem::remove(dir_ / "err.txt");
-        return result;
-    }
-    std::string Profile() const { return Slurp(dir_ / "zelto_perfil.txt"); }
-
-    std::filesystem::path dir_;
-};
+class ConeSummaryCommand : public CommandFixture {};
 
 int CountLines(const std::string& text) {
     int count = 0;

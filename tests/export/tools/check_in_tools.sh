@@ -17,6 +17,7 @@
 #
 # usage: check_in_tools.sh BELLNOZZLE WORKDIR DIAMETER LENGTH EPSILON [--large | --conical]
 set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../../openfoam_minimal_case.sh"
 
 bellnozzle="$1" work="$2" diameter="$3" length="$4" epsilon="$5" mode="${6:-}"
 nx=100 ny=20
@@ -69,22 +70,8 @@ near() { awk -v a="$1" -v b="$2" -v tol="$3" 'BEGIN { d = (a - b) / b; exit !(d 
 
 # --- OpenFOAM ---------------------------------------------------------------
 "$bellnozzle" blockmesh --dir . > export.log 2>&1 || fail "blockmesh export: $(cat export.log)"
-mkdir -p case/system case/constant
+write_minimal_case case blockMesh
 cp blockMeshDict.txt case/system/blockMeshDict
-cat > case/system/controlDict << 'DICT'
-FoamFile { version 2.0; format ascii; class dictionary; object controlDict; }
-application blockMesh; startFrom startTime; startTime 0; stopAt endTime; endTime 1;
-deltaT 1; writeControl timeStep; writeInterval 1; writeFormat ascii; writePrecision 8;
-DICT
-cat > case/system/fvSchemes << 'DICT'
-FoamFile { version 2.0; format ascii; class dictionary; object fvSchemes; }
-ddtSchemes { default Euler; } gradSchemes { default Gauss linear; }
-divSchemes { default none; } laplacianSchemes { default Gauss linear corrected; }
-interpolationSchemes { default linear; } snGradSchemes { default corrected; }
-DICT
-cat > case/system/fvSolution << 'DICT'
-FoamFile { version 2.0; format ascii; class dictionary; object fvSolution; }
-DICT
 blockMesh -case case > blockMesh.log 2>&1 || fail "blockMesh exited $?: $(tail -20 blockMesh.log)"
 grep -q "nCells: $((nx * ny))\$" blockMesh.log ||
     fail "blockMesh did not build $((nx * ny)) cells: $(grep -m1 nCells blockMesh.log)"

@@ -10,6 +10,7 @@
 #
 # usage: check_mesh_in_openfoam.sh BELLNOZZLE WORKDIR DIAMETER LENGTH EPSILON [--formats] [MESH OPTIONS...]
 set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../../openfoam_minimal_case.sh"
 
 bellnozzle="$1" work="$2" diameter="$3" length="$4" epsilon="$5"
 shift 5
@@ -66,21 +67,7 @@ mesh msh2
 cells=$(sed -n 's/^cells=//p' summary.msh2)
 groupCount() { sed -n "s/^group=$1 dimension=[0-9] elements=//p" "summary.${2:-msh2}"; }
 
-mkdir -p case/system case/constant
-cat > case/system/controlDict << 'DICT'
-FoamFile { version 2.0; format ascii; class dictionary; object controlDict; }
-application rhoCentralFoam; startFrom startTime; startTime 0; stopAt endTime; endTime 1;
-deltaT 1; writeControl timeStep; writeInterval 1; writeFormat ascii; writePrecision 8;
-DICT
-cat > case/system/fvSchemes << 'DICT'
-FoamFile { version 2.0; format ascii; class dictionary; object fvSchemes; }
-ddtSchemes { default Euler; } gradSchemes { default Gauss linear; }
-divSchemes { default none; } laplacianSchemes { default Gauss linear corrected; }
-interpolationSchemes { default linear; } snGradSchemes { default corrected; }
-DICT
-cat > case/system/fvSolution << 'DICT'
-FoamFile { version 2.0; format ascii; class dictionary; object fvSolution; }
-DICT
+write_minimal_case case rhoCentralFoam
 gmshToFoam -case case wedge_mesh.msh > gmshToFoam.log 2>&1 || fail "gmshToFoam exited $?: $(tail -20 gmshToFoam.log)"
 for side in axi_symm-f axi_symm-r; do
     foamDictionary case/constant/polyMesh/boundary -entry "entry0/$side/type" -set wedge > foamDictionary.log 2>&1 ||
