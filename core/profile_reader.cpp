@@ -73,6 +73,10 @@ ProfileTable ReadProfileTable(const std::string& path) {
     } catch (const Error&) {
         Refuse(path, "cannot be read (missing or unreadable)", "não pode ser lido (ausente ou ilegível)");
     }
+    return ParseProfileText(text, path);
+}
+
+ProfileTable ParseProfileText(const std::string& text, const std::string& path) {
     const std::vector<std::string> lines = SplitLines(text);
     // strtof and strtoll read a decimal comma under some desktop locales.
     const ScopedCLocale cLocale;

@@ -30,6 +30,10 @@ inline constexpr int kMaxPointNumber = 100000;
 // number below 1 or above kMaxPointNumber, or a coordinate that is not finite.
 ProfileTable ReadProfileTable(const std::string& path);
 
+// The same reading of a profile's whole text held in memory (a design not
+// written to a file); path only names it in the messages.
+ProfileTable ParseProfileText(const std::string& text, const std::string& path);
+
 // Appends the profile header to out as comments: "// " and each line.
 void CopyProfileHeader(const ProfileTable& profile, std::string& out);
 
