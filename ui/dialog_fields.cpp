@@ -36,8 +36,10 @@ void MarkRefused(QWidget* field) {
     field->setFocus(Qt::OtherFocusReason);
     if (auto* entry = qobject_cast<QLineEdit*>(field)) {
         entry->selectAll();
-        QObject::connect(entry, &QLineEdit::textEdited, entry, [entry] { ClearMark(entry); },
-                         Qt::UniqueConnection);
+        if (!entry->property("refusedWatched").toBool()) {
+            entry->setProperty("refusedWatched", true);
+            QObject::connect(entry, &QLineEdit::textEdited, entry, [entry] { ClearMark(entry); });
+        }
     }
 }
 

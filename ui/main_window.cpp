@@ -175,6 +175,9 @@ void TForm1::BuildMenus() {
     AddSummaryMenuItems(*this);
     AddMeshMenuItems(*this);
     AddWorkFolderMenuItem(*this);
+    AddMenuItem(MenuAjuda, QT_TRANSLATE_NOOP("Ui", "Ajuda..."),
+                QT_TRANSLATE_NOOP("Ui", "Como usar a janela, e onde está o manual"), [this] { ShowHelp(this); },
+                QKeySequence(QKeySequence::HelpContents));
     AddMenuItem(MenuAjuda, "Sobre o bellnozzle", [this] { ShowAbout(this); });
 }
 
@@ -183,10 +186,12 @@ void TForm1::AddWindowItems() {
     MenuProjeto->addSeparator();
     AddMenuItem(MenuProjeto, QT_TRANSLATE_NOOP("Ui", "Sair"), QT_TRANSLATE_NOOP("Ui", "Fecha a janela"),
                 [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_Q));
-    QAction* help = AddMenuItem(MenuAjuda, QT_TRANSLATE_NOOP("Ui", "Ajuda..."),
-                                QT_TRANSLATE_NOOP("Ui", "Como usar a janela, e onde está o manual"),
-                                [this] { ShowHelp(this); }, QKeySequence(QKeySequence::HelpContents));
-    MenuAjuda->insertAction(MenuAjuda->actions().value(0), help);
+    for (QAction* item : MenuAjuda->actions()) {
+        if (item->text() == QString::fromUtf8("Sobre o bellnozzle")) {
+            SetCaption(item, QT_TRANSLATE_NOOP("Ui", "Sobre o bellnozzle"));
+            SetToolTip(item, QT_TRANSLATE_NOOP("Ui", "A versão, o que o programa faz e a licença"));
+        }
+    }
     AddLanguageMenu(*this);
 }
 
