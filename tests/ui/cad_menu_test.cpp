@@ -108,6 +108,31 @@ private slots:
         QCOMPARE(errors.Messages().size(), std::size_t(0));
     }
 
+    void summaryShowsTheLengthsAsTyped() {
+        // The profile holds single-precision numbers: -2.65 cm is
+        // -26.4999998 mm at nine digits, which the summary must not show. The
+        // DXF half section is a plane drawing with a 2-D box.
+        const struct {
+            const char* item;
+            const char* box;
+            bool planar;
+        } cases[] = {{"DXF (meia seção)", "Retângulo envolvente (mm):\n  x: -26.5 a 165.344\n  y: 0 a ", true},
+                     {"CSV (pontos)", "Caixa envolvente (mm):\n  x: -26.5 a 165.344\n  y: -", false}};
+        ErrorRecorder errors;
+        for (const auto& c : cases) {
+            WorkFolder folder;
+            TForm1 form;
+            form.show();
+            Design(form);
+            AnswerNextDialog({});
+            ChooseMenuItem(form.MenuBar1, "Exportar", c.item);
+            const QString memo = form.Memo1->toPlainText();
+            QVERIFY2(memo.contains(QString::fromUtf8(c.box)), qPrintable(memo));
+            QCOMPARE(memo.contains("\n  z: "), !c.planar);
+        }
+        QVERIFY(errors.Messages().empty());
+    }
+
     void cancelAndRefusalsWriteNothing() {
         WorkFolder folder;
         ErrorRecorder errors;
