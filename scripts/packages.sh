@@ -27,6 +27,8 @@ FRESH_ROOT_PACKAGES=(mmdebstrap)
 # and the .deb is checked with lintian.
 PACKAGE_PACKAGES=(dpkg-dev file)
 PACKAGE_CHECK_PACKAGES=(lintian)
+# The window's screenshots under a virtual X server (scripts/screenshots.sh, by hand).
+SCREENSHOT_PACKAGES=(xvfb imagemagick)
 # Renders the PNG icons from the SVG (scripts/render-icons.sh, by hand).
 ICON_PACKAGES=(librsvg2-bin)
 # What the package check uses inside the pristine root besides the package.
