@@ -224,7 +224,10 @@ void TForm1::DescribeControls() {
 }
 
 void TForm1::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) RetranslateTree(this);
+    if (event->type() == QEvent::LanguageChange) {
+        RetranslateTree(this);
+        ShowWorkFolder(*this);
+    }
     QWidget::changeEvent(event);
 }
 

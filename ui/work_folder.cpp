@@ -43,7 +43,9 @@ QString ShownFolder(const QString& folder) {
     return shown;
 }
 
-void ShowFolder(TForm1& form) {
+}  // namespace
+
+void ShowWorkFolder(TForm1& form) {
     auto* label = form.MenuBar1->findChild<QLabel*>(QString::fromLatin1(kLabelName));
     if (label == nullptr) return;
     const QString folder = QDir::currentPath();
@@ -55,6 +57,8 @@ void ShowFolder(TForm1& form) {
     form.MenuBar1->setCornerWidget(label, Qt::TopRightCorner);
     form.MenuBar1->updateGeometry();
 }
+
+namespace {
 
 // What the window shows belongs to the folder it was made in: a new folder
 // starts as the window starts, with the chart picture and nothing else.
@@ -120,7 +124,7 @@ void AddWorkFolderMenuItem(TForm1& form) {
     label->setObjectName(QString::fromLatin1(kLabelName));
     label->setContentsMargins(8, 0, 8, 0);
     form.MenuBar1->setCornerWidget(label, Qt::TopRightCorner);
-    ShowFolder(form);
+    ShowWorkFolder(form);
 }
 
 void EnterStartFolder(TForm1& form, WindowStart start) {
@@ -132,12 +136,12 @@ void EnterStartFolder(TForm1& form, WindowStart start) {
         if (remembered.isEmpty() || !QFileInfo(remembered).isDir() || !QDir::setCurrent(remembered)) {
             // Cancelled, the window works where the desktop started it
             // (usually the home folder), as the menu bar shows.
-            ShowFolder(form);
+            ShowWorkFolder(form);
             QObject::connect(OpenChooser(form), &QFileDialog::rejected, &form, [] { EnsureChartBitmap(); });
             return;
         }
     }
-    ShowFolder(form);
+    ShowWorkFolder(form);
     EnsureChartBitmap();
 }
 
@@ -153,7 +157,7 @@ void EnterWorkFolder(TForm1& form, const QString& folder) {
     }
     Settings().setValue(QString::fromLatin1(kSettingsKey), QDir::currentPath());
     if (QDir::currentPath() != before) ClearPanes(form);
-    ShowFolder(form);
+    ShowWorkFolder(form);
     EnsureChartBitmap();
 }
 

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
@@ -84,6 +85,8 @@ private slots:
         LanguageItem(form, "English")->trigger();
         QCOMPARE(form.Button2->text(), QStringLiteral("Calculate"));
         QCOMPARE(form.MenuExportar->title(), QStringLiteral("&Export"));
+        QApplication::processEvents();
+        QVERIFY(form.MenuBar1->findChild<QLabel*>("WorkFolderLabel")->text().startsWith("Folder: "));
         QCOMPARE(StartLanguage(), Language::English);
         QVERIFY(LanguageItem(form, "English")->isChecked());
         // The profile is written with its Portuguese sections whatever the window shows.
