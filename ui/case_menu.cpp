@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QSettings>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -42,8 +43,11 @@ namespace {
 constexpr int kPanelLingers = 1500;
 
 // The folder the last case was written to, offered to the run item.
+// At start, the folder the case dialog remembers from the last session.
 QString& LastCaseFolder() {
-    static QString folder = kDefaultCaseFolderName;
+    static QString folder = QSettings(QStringLiteral("bellnozzle"), QStringLiteral("bellnozzle"))
+                                .value(QStringLiteral("dialogs/DialogCaso/EditPasta"), kDefaultCaseFolderName)
+                                .toString();
     return folder;
 }
 
