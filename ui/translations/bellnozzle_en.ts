@@ -607,5 +607,9 @@
         <source>Malha Gmsh...</source>
         <translation>Gmsh mesh...</translation>
     </message>
+    <message>
+        <source>A versão, o que o programa faz e a licença</source>
+        <translation>The version, what the program does and its licence</translation>
+    </message>
 </context>
 </TS>
