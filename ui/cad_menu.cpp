@@ -144,7 +144,7 @@ void RenderPicture(TForm1& form) {
     } catch (const Error&) {
         // Stopped by the user, who knows it: no error box for that.
         if (!progress.wasCanceled()) throw;
-        form.Memo1->setPlainText(QString::fromUtf8("Renderização interrompida; nenhuma imagem gravada.\n"));
+        form.Memo1->setPlainText(Ui::tr("Renderização interrompida; nenhuma imagem gravada.") + QLatin1Char('\n'));
         return;
     }
     progress.reset();
@@ -155,8 +155,8 @@ void RenderPicture(TForm1& form) {
     }
     form.Image1->GetPicture()->Assign(picture.convertToFormat(QImage::Format_RGB32));
     form.Image1->PictureChanged();
-    form.Memo1->setPlainText(QString::fromStdString("Imagem: " + result.picture + "\nCena POV-Ray: " +
-                                                    result.scene + "\n"));
+    form.Memo1->setPlainText(Ui::tr("Imagem: %1\nCena POV-Ray: %2\n")
+                                 .arg(QString::fromStdString(result.picture), QString::fromStdString(result.scene)));
 }
 
 }  // namespace

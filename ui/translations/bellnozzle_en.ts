@@ -611,5 +611,17 @@
         <source>A versão, o que o programa faz e a licença</source>
         <translation>The version, what the program does and its licence</translation>
     </message>
+    <message>
+        <source>Renderização interrompida; nenhuma imagem gravada.</source>
+        <translation>Render stopped; no picture written.</translation>
+    </message>
+    <message>
+        <source>Imagem: %1
+Cena POV-Ray: %2
+</source>
+        <translation>Picture: %1
+POV-Ray scene: %2
+</translation>
+    </message>
 </context>
 </TS>
