@@ -127,8 +127,16 @@ public:
     }
 
     // Closes only with values the case can use.
+    // Closes once the case is written: a value the writer refuses (a
+    // pressure of 0, a folder of the user's) leaves the dialog open with
+    // everything typed, as a value that is no number does.
     void accept() override {
-        if (!ReadOrMark([this] { Read(); })) return;
+        if (!ReadOrMark([this] {
+                Read();
+                WriteCase(PathIn("", kProfileFileName), caseFolder, settings, replace->isChecked());
+            })) {
+            return;
+        }
         RememberDialogFields(this);
         QDialog::accept();
     }
@@ -158,7 +166,6 @@ private:
 void WriteCaseFromDialog(TForm1& form) {
     CaseDialog dialog(form);
     if (dialog.exec() != QDialog::Accepted) return;
-    WriteCase(PathIn("", kProfileFileName), dialog.caseFolder, dialog.settings, dialog.replace->isChecked());
     LastCaseFolder() = QString::fromStdString(dialog.caseFolder);
     form.Memo1->LoadFromFile(PathIn(dialog.caseFolder, "README"));
 }

@@ -49,6 +49,12 @@ void WriteSmallCase(TForm1& form, const char* folder, const char* pressure = "20
         Type(dialog, "EditNY", "4");
         Type(dialog, "EditPasta", folder);
         dialog->accept();
+        // A refused case keeps the dialog open with what was typed; the
+        // user then cancels.
+        if (dialog->isVisible()) {
+            QCOMPARE(dialog->findChild<QLineEdit*>("EditPasta")->text(), QString::fromUtf8(folder));
+            dialog->reject();
+        }
     });
     ChooseMenuItem(form.MenuBar1, "Exportar", "Caso OpenFOAM...");
 }
