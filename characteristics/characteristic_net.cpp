@@ -72,9 +72,9 @@ public:
             if (p.crossed && !net_.firstCrossing) net_.firstCrossing = previous[j];
             if (!Plausible(p.point, previous[j], line.back())) {
                 // Deep in a fold of crossed characteristics the two no
-                // longer meet where they should: the new line joins the
-                // previous one there and follows it to its end.
-                if (!net_.firstCrossing) net_.firstCrossing = previous[j];
+                // longer meet where they should (or, at the axis, the new
+                // line reaches it first): the new line joins the previous
+                // one there and follows it to its end.
                 line.insert(line.end(), previous.begin() + static_cast<std::ptrdiff_t>(j), previous.end());
                 ids.insert(ids.end(), previousIds.begin() + static_cast<std::ptrdiff_t>(j), previousIds.end());
                 return Finish(line, ids);
