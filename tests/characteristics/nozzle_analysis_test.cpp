@@ -231,7 +231,12 @@ TEST(NozzleAnalysis, RefusesWallsThatAreNoNozzleAndAbsurdOptions) {
         {"pa negative", bell, with([](AnalysisOptions& o) { o.paBar = -1; })},
         {"pa above p0", bell, with([](AnalysisOptions& o) { o.paBar = 30; })},
         {"too few characteristics", bell, with([](AnalysisOptions& o) { o.characteristics = 2; })},
-        {"a net too large", bell, with([](AnalysisOptions& o) { o.characteristics = kMaxCharacteristics + 1; })},
+        {"too many characteristics", bell, with([](AnalysisOptions& o) { o.characteristics = kMaxCharacteristics + 1; })},
+        // Sized from a coarse net and refused before it runs.
+        {"a net too large for the longest bell", ChartBell(5, 100, 50), with([](AnalysisOptions& o) {
+             o.gamma = 1.2;
+             o.characteristics = kMaxCharacteristics;
+         })},
     };
     for (const Case& c : cases) {
         try {
