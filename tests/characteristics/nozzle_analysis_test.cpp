@@ -70,6 +70,27 @@ TEST(NozzleAnalysis, LongConeApproachesTheSourceFlowDivergenceFactor) {
     EXPECT_NEAR(r.exitMachLip, 3.90, 0.02);  // the source flow's Mach number at the exit sphere
 }
 
+TEST(NozzleAnalysis, LongPlanarWedgeApproachesItsSourceFlowFactor) {
+    // The planar source flow of a 15-degree wedge thrusts sin 15 / (15 pi/180)
+    // = 0.98862 of the 1-D flow per unit mass; the longer the wedge, the less
+    // its throat region counts. The cone's profile read as planar has the
+    // half-height ratio sqrt(epsilon).
+    const double limit = std::sin(15 * kPi / 180) / (15 * kPi / 180);
+    double previous = 1;
+    for (float epsilon : {25.f, 100.f, 400.f}) {
+        AnalysisOptions options;
+        options.gamma = 1.2;
+        options.planar = true;
+        const AnalysisResult r = AnalyzeProfile(Cone(5, epsilon), options, "test");
+        EXPECT_NEAR(r.areaRatio, std::sqrt(epsilon), 1e-3);
+        EXPECT_GT(r.efficiency, limit) << epsilon;
+        EXPECT_LT(r.efficiency, previous) << epsilon;
+        EXPECT_LT(std::fabs(r.massBalance), 0.003) << epsilon;
+        previous = r.efficiency;
+    }
+    EXPECT_NEAR(previous, limit, 0.0015);
+}
+
 TEST(NozzleAnalysis, DischargeCoefficientIsKliegelLevinesAndMatchesTheProjectCfd) {
     // The bell's throat has 1.5 Rt upstream and 0.382 Rt downstream; the
     // sonic line lies on the upstream arc at the wall, so the upstream radius
