@@ -22,6 +22,10 @@ namespace {
 constexpr double kMaxGamma = 2.0;
 constexpr double kMaxChamberPressureBar = 10000.0;
 constexpr double kNetGrowth = 2.5;
+// The chart's bells balance mass to within 3.5 % (most within 0.5 %) and
+// stay below the ideal nozzle; beyond these the net has broken down.
+constexpr double kMaxMassImbalance = 0.05;
+constexpr double kMaxEfficiency = 1.002;
 
 [[noreturn]] void RefuseOption(const std::string& english, const std::string& portuguese) {
     throw Error("analysis refused: " + english, "análise recusada: " + portuguese);
@@ -223,6 +227,17 @@ AnalysisResult AnalyzeProfile(const ProfileTable& profile, const AnalysisOptions
                         "o perfil \"" + path + "\" não pode ser analisado: a rede de características não dá valores "
                         "finitos");
         }
+    }
+    // A net whose exit passes a mass far from the throat's has not held
+    // together (walls that turn far more sharply than any bell): its figures
+    // would be wrong, so none are given.
+    if (std::fabs(result.massBalance) > kMaxMassImbalance || result.efficiency > kMaxEfficiency) {
+        throw Error(Format("profile \"%s\" cannot be analysed: the characteristic net's mass flow at the exit is "
+                           "%+.1f %% off the throat's; the wall turns too sharply for this analysis",
+                           path.c_str(), 100.0 * result.massBalance),
+                    Format("o perfil \"%s\" não pode ser analisado: a vazão da rede de características na saída "
+                           "difere %+.1f %% da garganta; a parede se curva demais para esta análise",
+                           path.c_str(), 100.0 * result.massBalance));
     }
     for (const std::vector<FlowPoint>& line : net.lines) result.netLines.push_back(InCm(line, wall));
     for (const std::vector<FlowPoint>& line : LeftRunningLines(net)) result.netLines.push_back(InCm(line, wall));

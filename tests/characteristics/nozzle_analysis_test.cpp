@@ -252,6 +252,10 @@ TEST(NozzleAnalysis, RefusesWallsThatAreNoNozzleAndAbsurdOptions) {
         {"pa negative", bell, with([](AnalysisOptions& o) { o.paBar = -1; })},
         {"pa above p0", bell, with([](AnalysisOptions& o) { o.paBar = 30; })},
         {"too few characteristics", bell, with([](AnalysisOptions& o) { o.characteristics = 2; })},
+        // A bell starting at 45 degrees, far beyond the chart: the net
+        // breaks down (half the mass lost) and gives no figures.
+        {"a wall too sharp for the net",
+         ParseProfileText(FormatContourProfile({2.5f, 10.f, 60.f, 45.f, 15.f, 20}), "steep"), defaults},
         {"too many characteristics", bell, with([](AnalysisOptions& o) { o.characteristics = kMaxCharacteristics + 1; })},
         // Sized from a coarse net and refused before it runs.
         {"a net too large for the longest bell", ChartBell(5, 100, 50), with([](AnalysisOptions& o) {
