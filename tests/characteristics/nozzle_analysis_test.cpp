@@ -256,6 +256,10 @@ TEST(NozzleAnalysis, RefusesWallsThatAreNoNozzleAndAbsurdOptions) {
         // breaks down (half the mass lost) and gives no figures.
         {"a wall too sharp for the net",
          ParseProfileText(FormatContourProfile({2.5f, 10.f, 60.f, 45.f, 15.f, 20}), "steep"), defaults},
+        // A kink at the throat (the parabola through the three lowest points
+        // would dip below the axis) with a wall that ends right after it.
+        {"a wall ending at the throat", ParseProfileText("[perfil]\n1 -0.06 0.246\n2 0.009 0.2417\n3 0.0090001 0.79\n", "kink"),
+         defaults},
         {"too many characteristics", bell, with([](AnalysisOptions& o) { o.characteristics = kMaxCharacteristics + 1; })},
         // Sized from a coarse net and refused before it runs.
         {"a net too large for the longest bell", ChartBell(5, 100, 50), with([](AnalysisOptions& o) {
