@@ -1,9 +1,13 @@
 #include "characteristics/contour_methods.h"
 
+#include <cmath>
+
+#include "core/chart_range.h"
 #include "core/conical_contour.h"
 #include "core/contour.h"
 #include "core/design.h"
 #include "core/error.h"
+#include "core/text_format.h"
 #include "core/wall_angle_chart.h"
 
 namespace bellnozzle::moc {
@@ -26,8 +30,13 @@ DesignedProfile DesignChartParabola(const DesignRequest& request) {
     out.method = ContourMethod::Chart;
     out.Rt = static_cast<float>(double(request.diameter) * 0.5);
     LookupWallAngles(request.epsilon, request.lengthPercent, out.thetaN, out.thetaS);
-    out.profileText =
-        FormatContourProfile(ContourInput{out.Rt, request.epsilon, request.lengthPercent, out.thetaN, out.thetaS, 20});
+    const ContourInput input{out.Rt, request.epsilon, request.lengthPercent, out.thetaN, out.thetaS, 20};
+    RequireChartNozzle(input);
+    out.profileText = FormatContourProfile(input);
+    if (auto note = ChartExtrapolationNote(request.epsilon)) {
+        out.notes.push_back(note->english);
+        out.notesPortuguese.push_back(note->portuguese);
+    }
     return out;
 }
 
@@ -41,7 +50,21 @@ DesignedProfile DesignCone(const DesignRequest& request) {
     return out;
 }
 
+void RequireGamma(double gamma) {
+    if (std::isfinite(gamma) && gamma > 1.0 && gamma <= 5.0 / 3.0) return;
+    throw Error(Format("gamma must lie above 1 and at most 5/3 (got %g)", gamma),
+                Format("gama deve ficar acima de 1 e no máximo 5/3 (valor %g)", gamma));
+}
+
 }  // namespace
+
+bool MethodUsesGamma(ContourMethod method) {
+    return method != ContourMethod::Chart && method != ContourMethod::Cone;
+}
+
+bool MethodUsesLength(ContourMethod method) {
+    return method != ContourMethod::Cone && method != ContourMethod::Ideal;
+}
 
 const char* ContourMethodName(ContourMethod method) {
     for (const MethodName& entry : kMethodNames) {
@@ -61,6 +84,7 @@ bool ParseContourMethod(const std::string& name, ContourMethod& method) {
 }
 
 DesignedProfile DesignProfile(const DesignRequest& request) {
+    if (MethodUsesGamma(request.method)) RequireGamma(request.gamma);
     switch (request.method) {
         case ContourMethod::Chart:
             return DesignChartParabola(request);
