@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "characteristics/ideal_designs.h"
 #include "core/chart_range.h"
 #include "core/conical_contour.h"
 #include "core/contour.h"
@@ -50,6 +51,55 @@ DesignedProfile DesignCone(const DesignRequest& request) {
     return out;
 }
 
+void RequireMocEntries(const DesignRequest& request) {
+    // The throat and the area ratio as the chart's designs check them.
+    if (!(std::isfinite(request.diameter) && request.diameter > 0.0f)) {
+        throw Error(Format("the throat diameter must be above 0 cm (got %g)", double(request.diameter)),
+                    Format("o diâmetro da garganta deve ser maior que 0 cm (valor %g)", double(request.diameter)));
+    }
+    if (!(std::isfinite(request.epsilon) && request.epsilon > 1.0f && request.epsilon <= 1000.0f)) {
+        throw Error(Format("epsilon must lie above 1 and at most 1000 for the designs by characteristics (got %g)",
+                           double(request.epsilon)),
+                    Format("epsilon deve ficar acima de 1 e no máximo 1000 nos projetos por características "
+                           "(valor %g)",
+                           double(request.epsilon)));
+    }
+    if (MethodUsesLength(request.method) &&
+        !(std::isfinite(request.lengthPercent) && request.lengthPercent > 0.0f && request.lengthPercent <= 200.0f)) {
+        throw Error(Format("the bell length must lie above 0 and at most 200 %% of the 15-degree cone (got %g)",
+                           double(request.lengthPercent)),
+                    Format("o comprimento deve ficar acima de 0 e no máximo 200 %% do cone de 15 graus (valor %g)",
+                           double(request.lengthPercent)));
+    }
+}
+
+DesignedProfile DesignIdeal(const DesignRequest& request) {
+    DesignedProfile out;
+    out.method = ContourMethod::Ideal;
+    out.Rt = static_cast<float>(double(request.diameter) * 0.5);
+    const DesignedWall wall = DesignIdealWall(request.gamma, request.epsilon);
+    // The header's length is the ideal nozzle's own, in per cent of the cone.
+    const float cone = ReferenceConeLength(out.Rt, request.epsilon);
+    const float lengthPercent = static_cast<float>(wall.x.back() * out.Rt / double(cone) * 100.0);
+    out.profileText = FormatDesignedProfile(out.Rt, request.epsilon, lengthPercent, wall);
+    out.thetaN = static_cast<float>(wall.theta.front() * 180.0 / 3.141592653589793);
+    out.thetaS = 0.0f;
+    return out;
+}
+
+DesignedProfile DesignTic(const DesignRequest& request) {
+    DesignedProfile out;
+    out.method = ContourMethod::Tic;
+    out.Rt = static_cast<float>(double(request.diameter) * 0.5);
+    const float cone = ReferenceConeLength(out.Rt, request.epsilon);
+    const double length = double(cone) * double(request.lengthPercent) * 0.01 / double(out.Rt);
+    const DesignedWall wall = DesignTruncatedIdealWall(request.gamma, request.epsilon, length);
+    out.profileText = FormatDesignedProfile(out.Rt, request.epsilon, request.lengthPercent, wall);
+    out.thetaN = static_cast<float>(wall.theta.front() * 180.0 / 3.141592653589793);
+    out.thetaS = static_cast<float>(wall.theta.back() * 180.0 / 3.141592653589793);
+    return out;
+}
+
 void RequireGamma(double gamma) {
     if (std::isfinite(gamma) && gamma > 1.0 && gamma <= 5.0 / 3.0) return;
     throw Error(Format("gamma must lie above 1 and at most 5/3 (got %g)", gamma),
@@ -90,6 +140,12 @@ DesignedProfile DesignProfile(const DesignRequest& request) {
             return DesignChartParabola(request);
         case ContourMethod::Cone:
             return DesignCone(request);
+        case ContourMethod::Ideal:
+            RequireMocEntries(request);
+            return DesignIdeal(request);
+        case ContourMethod::Tic:
+            RequireMocEntries(request);
+            return DesignTic(request);
         default:
             break;
     }
