@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "characteristics/best_parabola.h"
 #include "characteristics/ideal_designs.h"
 #include "core/chart_range.h"
 #include "core/conical_contour.h"
@@ -100,6 +101,19 @@ DesignedProfile DesignTic(const DesignRequest& request) {
     return out;
 }
 
+// The chart's construction with the angles the analysis finds best.
+DesignedProfile DesignBestParabola(const DesignRequest& request) {
+    DesignedProfile out;
+    out.method = ContourMethod::Parabola;
+    out.Rt = static_cast<float>(double(request.diameter) * 0.5);
+    const BestParabola best = FindBestParabola(out.Rt, request.epsilon, request.lengthPercent, request.gamma);
+    out.thetaN = best.thetaN;
+    out.thetaS = best.thetaS;
+    out.profileText =
+        FormatContourProfile(ContourInput{out.Rt, request.epsilon, request.lengthPercent, out.thetaN, out.thetaS, 20});
+    return out;
+}
+
 void RequireGamma(double gamma) {
     if (std::isfinite(gamma) && gamma > 1.0 && gamma <= 5.0 / 3.0) return;
     throw Error(Format("gamma must lie above 1 and at most 5/3 (got %g)", gamma),
@@ -146,6 +160,9 @@ DesignedProfile DesignProfile(const DesignRequest& request) {
         case ContourMethod::Tic:
             RequireMocEntries(request);
             return DesignTic(request);
+        case ContourMethod::Parabola:
+            RequireMocEntries(request);
+            return DesignBestParabola(request);
         default:
             break;
     }
