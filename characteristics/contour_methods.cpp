@@ -5,6 +5,7 @@
 #include "characteristics/best_parabola.h"
 #include "characteristics/ideal_designs.h"
 #include "core/chart_range.h"
+#include "core/profile_reader.h"
 #include "core/conical_contour.h"
 #include "core/contour.h"
 #include "core/design.h"
@@ -147,6 +148,20 @@ bool ParseContourMethod(const std::string& name, ContourMethod& method) {
     return false;
 }
 
+// The last word on a design by characteristics: its file must read back as a
+// wall whose x grows and whose radius grows from the throat to the exit.
+DesignedProfile RequireNozzleWall(DesignedProfile design) {
+    const ProfileTable table = ParseProfileText(design.profileText, ContourMethodName(design.method));
+    std::vector<ContourPoint> points;
+    for (int i = 1; i <= table.Count; ++i) points.push_back({table.X[std::size_t(i)], table.Y[std::size_t(i)]});
+    if (const auto fault = WallShapeFault(points)) {
+        throw Error("the designed wall is no nozzle: " + fault->english + "; choose a larger area ratio",
+                    "a parede projetada não forma um bocal: " + fault->portuguese +
+                        "; escolha uma razão de áreas maior");
+    }
+    return design;
+}
+
 DesignedProfile DesignProfile(const DesignRequest& request) {
     if (MethodUsesGamma(request.method)) RequireGamma(request.gamma);
     switch (request.method) {
@@ -156,13 +171,13 @@ DesignedProfile DesignProfile(const DesignRequest& request) {
             return DesignCone(request);
         case ContourMethod::Ideal:
             RequireMocEntries(request);
-            return DesignIdeal(request);
+            return RequireNozzleWall(DesignIdeal(request));
         case ContourMethod::Tic:
             RequireMocEntries(request);
-            return DesignTic(request);
+            return RequireNozzleWall(DesignTic(request));
         case ContourMethod::Parabola:
             RequireMocEntries(request);
-            return DesignBestParabola(request);
+            return RequireNozzleWall(DesignBestParabola(request));
         default:
             break;
     }
