@@ -1,6 +1,7 @@
 #include "cad/cad_export.h"
 
 #include <algorithm>
+#include <charconv>
 #include <filesystem>
 
 #include "core/error.h"
@@ -109,6 +110,7 @@ CadSummary ExportCad(const std::string& dir, const CadRequest& request) {
     RefuseProfileAsOutput(dir, summary.path);
     summary.unit = request.unit;
     summary.body = request.body;
+    summary.format = request.format;
     summary.points = static_cast<int>(profile.wall.size());
     switch (request.format) {
         case CadFormat::Step:
@@ -141,19 +143,35 @@ std::string SummaryLines(const CadSummary& summary) {
     return out;
 }
 
+namespace {
+
+// The summary is read, not parsed: six significant digits, as the profile
+// file carries, so a length the profile holds as single precision (-1.33 cm,
+// -13.3000001 mm at nine digits) reads as typed.
+void AppendShown(std::string& out, double value) {
+    char text[40];
+    const auto printed = std::to_chars(text, text + sizeof text, value + 0.0, std::chars_format::general, 6);
+    out.append(text, printed.ptr);
+}
+
+}  // namespace
+
 std::string SummaryText(const CadSummary& summary) {
     const std::string unit = UnitSymbol(summary.unit);
     std::string out = "Arquivo: " + summary.path + "\nTamanho: " + std::to_string(summary.bytes) +
                       " bytes\nCorpo: " + (summary.body == CadBody::Flow ? "escoamento (volume interno)" : "parede") +
                       "\nPontos do perfil: " + std::to_string(summary.points) + "\nVolume: ";
-    AppendLength(out, summary.volume);
-    out += " " + unit + "³\nCaixa envolvente (" + unit + "):\n";
+    AppendShown(out, summary.volume);
+    // The DXF drawing is the half section in the plane: x along the axis, y
+    // from the axis to the outermost wall; the other files are solids.
+    const bool halfSection = summary.format == CadFormat::Dxf;
+    out += " " + unit + "³\n" + (halfSection ? "Retângulo envolvente (" : "Caixa envolvente (") + unit + "):\n";
     const char* axes[] = {"x", "y", "z"};
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < (halfSection ? 2 : 3); ++i) {
         out += std::string("  ") + axes[i] + ": ";
-        AppendLength(out, summary.min[i]);
+        AppendShown(out, halfSection && i == 1 ? 0.0 : summary.min[i]);
         out += " a ";
-        AppendLength(out, summary.max[i]);
+        AppendShown(out, summary.max[i]);
         out += '\n';
     }
     return out;

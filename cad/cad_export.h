@@ -36,6 +36,7 @@ struct CadSummary {
     int points = 0;
     double volume = 0.0;                 // in the unit, cubed
     std::array<double, 3> min{}, max{};  // in the unit
+    CadFormat format = CadFormat::Step;
 };
 
 // Reads "zelto_perfil.txt" in dir and writes the file. Throws Error, writing

@@ -9,6 +9,10 @@ BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
 BUILD_PACKAGES+=(libocct-foundation-dev libocct-modeling-data-dev libocct-modeling-algorithms-dev
                  libocct-data-exchange-dev libocct-visualization-dev libocct-ocaf-dev libtbb-dev)
 GUI_PACKAGES=(qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev)
+# The window's English translation: CMake's LinguistTools (qt6-tools-dev) and
+# lrelease (qt6-l10n-tools) build it; Qt's own dialogs speak Portuguese through
+# Debian's Qt translations (qt6-translations-l10n).
+GUI_PACKAGES+=(qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # openmpi-bin: mpirun for cases run on several processes.
 TOOL_PACKAGES=(gmsh openfoam openmpi-bin povray povray-includes)
 # The DXF reader the CAD tests check the drawings with (run by /usr/bin/python3).
@@ -23,6 +27,8 @@ FRESH_ROOT_PACKAGES=(mmdebstrap)
 # and the .deb is checked with lintian.
 PACKAGE_PACKAGES=(dpkg-dev file)
 PACKAGE_CHECK_PACKAGES=(lintian)
+# The window's screenshots under a virtual X server (scripts/screenshots.sh, by hand).
+SCREENSHOT_PACKAGES=(xvfb imagemagick)
 # Renders the PNG icons from the SVG (scripts/render-icons.sh, by hand).
 ICON_PACKAGES=(librsvg2-bin)
 # What the package check uses inside the pristine root besides the package.

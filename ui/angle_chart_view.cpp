@@ -13,6 +13,7 @@ void TForm1::ShowAngleCharts() {
     // A missing or broken bitmap raises here, before the chart is touched.
     Image1->GetPicture()->LoadFromFile(kChartBitmapFileName);
     Image1->PictureChanged();
+    Chart1->SetKind(ChartKind::Curves);
     for (int series = 0; series < 10; ++series) Chart1->GetSeries(series)->Clear();
     ClearComparisonLegend(*this);
     for (int i = 0; i < 5; ++i) {

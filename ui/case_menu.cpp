@@ -5,6 +5,7 @@
 #include "ui/case_menu.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QSettings>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -28,35 +30,51 @@
 #include "foam_case/case_run.h"
 #include "foam_case/case_writer.h"
 #include "foam_case/mach_field.h"
+#include "ui/dialog_fields.h"
 #include "ui/mach_image.h"
 #include "ui/main_window.h"
 #include "ui/menu_items.h"
+#include "ui/ui_text.h"
 
 namespace bellnozzle::ui {
 namespace {
 
+// How long the run panel stays up after "Concluída", in milliseconds.
+constexpr int kPanelLingers = 1500;
+
 // The folder the last case was written to, offered to the run item.
+// At start, the folder the case dialog remembers from the last session.
 QString& LastCaseFolder() {
-    static QString folder = kDefaultCaseFolderName;
+    static QString folder = QSettings(QStringLiteral("bellnozzle"), QStringLiteral("bellnozzle"))
+                                .value(QStringLiteral("dialogs/DialogCaso/EditPasta"), kDefaultCaseFolderName)
+                                .toString();
     return folder;
+}
+
+// A field's name as the window shows it, for messages about it.
+std::string FieldName(const QLineEdit* entry) {
+    return entry->property("fieldName").toString().toStdString();
 }
 
 // A decimal entry of the dialog: the whole text a finite number; a decimal
 // comma, as a Portuguese desktop types it, reads as a point.
-double DialogNumber(const QLineEdit* entry, const char* label) {
+double DialogNumber(QLineEdit* entry) {
     std::string text = entry->text().trimmed().toStdString();
     if (text.find('.') == std::string::npos) std::replace(text.begin(), text.end(), ',', '.');
     double value = 0;
     if (!ParseNumber(text, value)) {
-        throw Error(std::string(label) + " needs a number", std::string(label) + " precisa de um número");
+        const std::string name = FieldName(entry);
+        throw FieldRefusal(entry, "\"" + name + "\" needs a number", "\"" + name + "\" precisa de um número");
     }
     return value;
 }
 
-int DialogCount(const QLineEdit* entry, const char* label) {
-    const double value = DialogNumber(entry, label);
+int DialogCount(QLineEdit* entry) {
+    const double value = DialogNumber(entry);
     if (value != std::floor(value) || std::fabs(value) > 2e9) {
-        throw Error(std::string(label) + " needs a whole number", std::string(label) + " precisa de um número inteiro");
+        const std::string name = FieldName(entry);
+        throw FieldRefusal(entry, "\"" + name + "\" needs a whole number",
+                           "\"" + name + "\" precisa de um número inteiro");
     }
     return static_cast<int>(value);
 }
@@ -65,82 +83,116 @@ class CaseDialog : public QDialog {
 public:
     CaseDialog(TForm1& form) : QDialog(&form) {
         setObjectName("DialogCaso");
-        setWindowTitle(QString::fromUtf8("Caso OpenFOAM"));
+        setWindowTitle(Ui::tr("Caso OpenFOAM"));
         auto* layout = new QFormLayout(this);
-        auto entry = [&](const char* name, const char* label, const QString& text) {
+        auto entry = [&](const char* name, const char* label, const char* toolTip, const QString& text) {
             auto* edit = new QLineEdit(text, this);
             edit->setObjectName(name);
-            layout->addRow(QString::fromUtf8(label), edit);
+            edit->setToolTip(Ui::tr(toolTip));
+            edit->setProperty("fieldName", Ui::tr(label));
+            layout->addRow(Ui::tr(label), edit);
             return edit;
         };
-        pressure = entry("EditPressao", "Pressão na câmara (bar)", "20");
-        temperature = entry("EditTemperatura", "Temperatura na câmara (K)", "3000");
-        gamma = entry("EditGama", "Gama (cp/cv)", "1.4");
-        molarMass = entry("EditMassaMolar", "Massa molar (g/mol)", "28.96");
-        axial = entry("EditNX", "Células NX (eixo)", form.Edit5->text());
-        radial = entry("EditNY", "Células NY (eixo à parede)", form.Edit6->text());
-        processes = entry("EditProcessos", "Processos", "1");
-        folder = entry("EditPasta", "Pasta do caso", LastCaseFolder());
-        replace = new QCheckBox(QString::fromUtf8("Substituir a pasta, mesmo com resultados"), this);
+        pressure = entry("EditPressao", QT_TRANSLATE_NOOP("Ui", "Pressão na câmara (bar)"),
+                         QT_TRANSLATE_NOOP("Ui", "Pressão total na entrada, em bar"), "20");
+        temperature = entry("EditTemperatura", QT_TRANSLATE_NOOP("Ui", "Temperatura na câmara (K)"),
+                            QT_TRANSLATE_NOOP("Ui", "Temperatura total na entrada, em kelvin"), "3000");
+        gamma = entry("EditGama", QT_TRANSLATE_NOOP("Ui", "Gama (cp/cv)"),
+                      QT_TRANSLATE_NOOP("Ui", "Razão dos calores específicos do gás, acima de 1"), "1.4");
+        molarMass = entry("EditMassaMolar", QT_TRANSLATE_NOOP("Ui", "Massa molar (g/mol)"),
+                          QT_TRANSLATE_NOOP("Ui", "Massa molar do gás, em g/mol (ar: 28.96)"), "28.96");
+        axial = entry("EditNX", QT_TRANSLATE_NOOP("Ui", "Células NX (eixo)"),
+                      QT_TRANSLATE_NOOP("Ui", "Células ao longo do eixo"), form.Edit5->text());
+        radial = entry("EditNY", QT_TRANSLATE_NOOP("Ui", "Células NY (eixo à parede)"),
+                       QT_TRANSLATE_NOOP("Ui", "Células do eixo à parede"), form.Edit6->text());
+        processes = entry("EditProcessos", QT_TRANSLATE_NOOP("Ui", "Processos"),
+                          QT_TRANSLATE_NOOP("Ui", "Processos MPI da simulação (1: sem MPI)"), "1");
+        folder = entry("EditPasta", QT_TRANSLATE_NOOP("Ui", "Pasta do caso"),
+                       QT_TRANSLATE_NOOP("Ui", "Pasta a criar com o caso, relativa à pasta de trabalho"),
+                       LastCaseFolder());
+        // The cell counts follow the window's NX and NY entries.
+        axial->setProperty("notRemembered", true);
+        radial->setProperty("notRemembered", true);
+        replace = new QCheckBox(Ui::tr("Substituir a pasta, mesmo com resultados"), this);
         replace->setObjectName("CheckSubstituir");
+        replace->setProperty("notRemembered", true);
         layout->addRow(replace);
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-        buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8("Gravar"));
-        buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8("Cancelar"));
+        buttons->button(QDialogButtonBox::Ok)->setText(Ui::tr("Gravar"));
+        buttons->button(QDialogButtonBox::Cancel)->setText(Ui::tr("Cancelar"));
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
         connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
         layout->addRow(buttons);
+        RestoreDialogFields(this);
     }
 
-    CaseSettings Settings() const {
-        CaseSettings s;
-        s.gas.chamberPressure = DialogNumber(pressure, "Pressão na câmara") * 1e5;
-        s.gas.chamberTemperature = DialogNumber(temperature, "Temperatura na câmara");
-        s.gas.gamma = DialogNumber(gamma, "Gama");
-        s.gas.molarMass = DialogNumber(molarMass, "Massa molar");
-        s.axialCells = DialogCount(axial, "Células NX");
-        s.radialCells = DialogCount(radial, "Células NY");
-        s.processes = DialogCount(processes, "Processos");
-        return s;
+    // Closes only with values the case can use.
+    // Closes once the case is written: a value the writer refuses (a
+    // pressure of 0, a folder of the user's) leaves the dialog open with
+    // everything typed, as a value that is no number does.
+    void accept() override {
+        if (!ReadOrMark([this] {
+                Read();
+                WriteCase(PathIn("", kProfileFileName), caseFolder, settings, replace->isChecked());
+            })) {
+            return;
+        }
+        RememberDialogFields(this);
+        QDialog::accept();
     }
 
+    CaseSettings settings;
+    std::string caseFolder;
     QLineEdit *pressure, *temperature, *gamma, *molarMass, *axial, *radial, *processes, *folder;
     QCheckBox* replace;
+
+private:
+    void Read() {
+        CaseSettings s;
+        s.gas.chamberPressure = DialogNumber(pressure) * 1e5;
+        s.gas.chamberTemperature = DialogNumber(temperature);
+        s.gas.gamma = DialogNumber(gamma);
+        s.gas.molarMass = DialogNumber(molarMass);
+        s.axialCells = DialogCount(axial);
+        s.radialCells = DialogCount(radial);
+        s.processes = DialogCount(processes);
+        const std::string where = folder->text().trimmed().toStdString();
+        if (where.empty()) throw FieldRefusal(folder, "the case needs a folder", "o caso precisa de uma pasta");
+        settings = s;
+        caseFolder = where;
+    }
 };
 
 void WriteCaseFromDialog(TForm1& form) {
     CaseDialog dialog(form);
     if (dialog.exec() != QDialog::Accepted) return;
-    const CaseSettings settings = dialog.Settings();
-    const std::string folder = dialog.folder->text().trimmed().toStdString();
-    if (folder.empty()) throw Error("the case needs a folder", "o caso precisa de uma pasta");
-    WriteCase(PathIn("", kProfileFileName), folder, settings, dialog.replace->isChecked());
-    LastCaseFolder() = QString::fromStdString(folder);
-    form.Memo1->LoadFromFile(PathIn(folder, "README"));
+    LastCaseFolder() = QString::fromStdString(dialog.caseFolder);
+    form.Memo1->LoadFromFile(PathIn(dialog.caseFolder, "README"));
 }
 
 // A run on its own thread, watched from the window's thread by a timer.
 class RunPanel : public QWidget {
 public:
-    explicit RunPanel(TForm1& form) : QWidget(&form, Qt::Tool), form_(form) {
+    // A small window of its own over the main window, with a title bar and
+    // a close button (closing it stops the run, as "Parar" does).
+    explicit RunPanel(TForm1& form)
+        : QWidget(&form, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), form_(form) {
         setObjectName("PainelSimulacao");
-        setWindowTitle(QString::fromUtf8("Simulação"));
+        setWindowTitle(Ui::tr("Simulação"));
         auto* layout = new QVBoxLayout(this);
         status_ = new QLabel(this);
         status_->setObjectName("LabelSimulacao");
         bar_ = new QProgressBar(this);
         bar_->setObjectName("ProgressBarSimulacao");
         bar_->setRange(0, 1000);
-        stop_ = new QPushButton(QString::fromUtf8("Parar"), this);
+        stop_ = new QPushButton(Ui::tr("Parar"), this);
+        stop_->setToolTip(Ui::tr("Interrompe a simulação; o caso pode ser executado de novo"));
         stop_->setObjectName("ButtonParar");
         layout->addWidget(status_);
         layout->addWidget(bar_);
         layout->addWidget(stop_);
         resize(380, 110);
-        connect(stop_, &QPushButton::clicked, this, [this] {
-            stopRequested_ = true;
-            stop_->setEnabled(false);
-        });
+        connect(stop_, &QPushButton::clicked, this, [this] { RequestStop(); });
         timer_ = new QTimer(this);
         connect(timer_, &QTimer::timeout, this, [this] { Poll(); });
     }
@@ -160,15 +212,28 @@ public:
         progress_ = {};
         bar_->setValue(0);
         stop_->setEnabled(true);
-        status_->setText(QString::fromUtf8("Iniciando ") + QString::fromStdString(caseDir));
+        status_->setText(Ui::tr("Iniciando %1").arg(QString::fromStdString(caseDir)));
         item_->setEnabled(false);
+        // Centred over the main window, wherever that is on the screen.
+        move(form_.geometry().center() - QPoint(width() / 2, height() / 2));
         show();
         raise();
         worker_ = std::thread([this] { Work(); });
         timer_->start(200);
     }
 
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        if (Running()) RequestStop();
+        QWidget::closeEvent(event);
+    }
+
 private:
+    void RequestStop() {
+        stopRequested_ = true;
+        stop_->setEnabled(false);
+    }
+
     void Work() {
         CaseRunOptions options;
         options.shouldStop = [this] { return stopRequested_.load(); };
@@ -201,13 +266,13 @@ private:
             done = done_;
         }
         bar_->setValue(static_cast<int>(progress.Fraction() * 1000));
-        QString text = QString::fromStdString(progress.step.empty() ? "Iniciando" : progress.step);
+        QString text = progress.step.empty() ? Ui::tr("Iniciando") : QString::fromStdString(progress.step);
         if (progress.simulatedTime > 0) {
-            text += ": t = " + QString::number(progress.simulatedTime, 'g', 4) + " s de " +
-                    QString::number(progress.endTime, 'g', 4) + " s";
+            text += Ui::tr(": t = %1 s de %2 s")
+                        .arg(QString::number(progress.simulatedTime, 'g', 4), QString::number(progress.endTime, 'g', 4));
         }
         if (progress.secondsLeft >= 0) {
-            text += QString::fromUtf8(", faltam cerca de ") + QString::number(std::lround(progress.secondsLeft)) + " s";
+            text += Ui::tr(", faltam cerca de %1 s").arg(std::lround(progress.secondsLeft));
         }
         status_->setText(text);
         if (done) Finish();
@@ -220,8 +285,10 @@ private:
         stop_->setEnabled(false);
         if (result_.outcome == RunOutcome::Finished) {
             bar_->setValue(1000);
-            status_->setText(QString::fromUtf8("Concluída"));
+            status_->setText(Ui::tr("Concluída"));
             Application->RunGuarded([this] { ShowResult(); });
+            // The result is in the panes; the panel has nothing left to say.
+            QTimer::singleShot(kPanelLingers, this, [this] { hide(); });
         } else if (result_.outcome == RunOutcome::Stopped) {
             status_->setText(QString::fromStdString(result_.portuguese));
         } else {
@@ -256,16 +323,24 @@ private:
 }  // namespace
 
 void AddCaseMenuItems(TForm1& form) {
-    AddMenuItem(form.MenuExportar, "Caso OpenFOAM...", [&form] { WriteCaseFromDialog(form); });
+    AddMenuItem(form.MenuExportar, QT_TRANSLATE_NOOP("Ui", "Caso OpenFOAM..."),
+                QT_TRANSLATE_NOOP("Ui", "Grava uma pasta de caso OpenFOAM pronta para rodar, do perfil da pasta"),
+                [&form] { WriteCaseFromDialog(form); });
     auto* panel = new RunPanel(form);
-    panel->SetMenuItem(AddMenuItem(form.MenuSimulacao, "Executar caso OpenFOAM...", [&form, panel] {
+    panel->SetMenuItem(AddMenuItem(form.MenuSimulacao, QT_TRANSLATE_NOOP("Ui", "Executar caso OpenFOAM..."),
+                                   QT_TRANSLATE_NOOP("Ui", "Roda um caso gravado (rhoCentralFoam) e mostra o relatório e o número de Mach"),
+                                   [&form, panel] {
         if (panel->Running()) return;
-        bool ok = false;
-        const QString folder = QInputDialog::getText(&form, QString::fromUtf8("Executar caso OpenFOAM"),
-                                                     QString::fromUtf8("Pasta do caso"), QLineEdit::Normal,
-                                                     LastCaseFolder(), &ok)
-                                   .trimmed();
-        if (!ok || folder.isEmpty()) return;
+        QInputDialog ask(&form);
+        ask.setObjectName("DialogExecutar");
+        ask.setWindowTitle(Ui::tr("Executar caso OpenFOAM"));
+        ask.setLabelText(Ui::tr("Pasta do caso"));
+        ask.setTextValue(LastCaseFolder());
+        ask.setOkButtonText(Ui::tr("Executar"));
+        ask.setCancelButtonText(Ui::tr("Cancelar"));
+        if (ask.exec() != QDialog::Accepted) return;
+        const QString folder = ask.textValue().trimmed();
+        if (folder.isEmpty()) return;
         LastCaseFolder() = folder;
         // A folder that is no case is refused before the panel opens.
         ReadRecordedCase(folder.toStdString());

@@ -16,6 +16,7 @@
 #include "ui/contour_method_menu.h"
 #include "ui/main_window.h"
 #include "ui/menu_items.h"
+#include "ui/ui_text.h"
 
 namespace bellnozzle::ui {
 namespace {
@@ -77,6 +78,7 @@ void Compare(TForm1& form) {
     request.gamma = ChosenContourMethod(form).gamma;
 
     TCustomAxisPanel* const chart = form.Chart1;
+    chart->SetKind(ChartKind::Contour);
     for (int series = 0; series < chart->SeriesCount(); ++series) chart->GetSeries(series)->Clear();
     std::string table = Format(
         "Comparação dos contornos: diâmetro %g cm, comprimento %g %%, epsilon %g, gama %g\n"
@@ -95,7 +97,10 @@ void Compare(TForm1& form) {
 }  // namespace
 
 void AddCompareMenuItem(TForm1& form) {
-    AddMenuItem(form.MenuProjeto, "Comparar contornos", [&form] { Compare(form); });
+    AddMenuItem(form.MenuProjeto, QT_TRANSLATE_NOOP("Ui", "Comparar contornos"),
+                QT_TRANSLATE_NOOP("Ui", "Desenha o contorno de cada método para as entradas, com legenda, e "
+                                        "tabela comprimento, eficiência, empuxo e área de parede"),
+                [&form] { Compare(form); });
 }
 
 void ClearComparisonLegend(TForm1& form) {

@@ -9,6 +9,8 @@
 #include "core/file_names.h"
 #include "core/text_file.h"
 #include "ui/main_window.h"
+#include "ui/menu_items.h"
+#include "ui/ui_text.h"
 
 namespace bellnozzle::ui {
 namespace {
@@ -20,12 +22,13 @@ struct MethodItem {
     const char* caption;
 };
 
+// The items that ask the gamma open a dialog, so their captions end in "...".
 constexpr MethodItem kMethodItems[] = {
-    {moc::ContourMethod::Chart, "Parábola do gráfico"},
-    {moc::ContourMethod::Parabola, "Melhor parábola (características)"},
-    {moc::ContourMethod::Toc, "TOC de Rao (empuxo ótimo)"},
-    {moc::ContourMethod::Tic, "Ideal truncado (TIC)"},
-    {moc::ContourMethod::Ideal, "Ideal (saída uniforme)"},
+    {moc::ContourMethod::Chart, QT_TRANSLATE_NOOP("Ui", "Parábola do gráfico")},
+    {moc::ContourMethod::Parabola, QT_TRANSLATE_NOOP("Ui", "Melhor parábola (características)...")},
+    {moc::ContourMethod::Toc, QT_TRANSLATE_NOOP("Ui", "TOC de Rao (empuxo ótimo)...")},
+    {moc::ContourMethod::Tic, QT_TRANSLATE_NOOP("Ui", "Ideal truncado (TIC)...")},
+    {moc::ContourMethod::Ideal, QT_TRANSLATE_NOOP("Ui", "Ideal (saída uniforme)...")},
 };
 
 // The submenu's state, found again by name from the form.
@@ -42,10 +45,9 @@ ChoiceHolder* HolderOf(TForm1& form) {
 // Asks the gamma for a method of characteristics; false when cancelled.
 bool AskGamma(TForm1& form, double& gamma) {
     bool accepted = false;
-    const double value = QInputDialog::getDouble(
-        &form, QString::fromUtf8("Método do contorno"),
-        QString::fromUtf8("Razão de calores específicos (gama) do gás:"), gamma, 1.01, 5.0 / 3.0, 3,
-        &accepted);
+    const double value = QInputDialog::getDouble(&form, Ui::tr("Método do contorno"),
+                                                 Ui::tr("Razão de calores específicos (gama) do gás:"), gamma,
+                                                 1.01, 5.0 / 3.0, 3, &accepted);
     if (accepted) gamma = value;
     return accepted;
 }
@@ -66,12 +68,14 @@ void Choose(TForm1& form, ChoiceHolder& holder, QAction* item, moc::ContourMetho
 
 void AddContourMethodMenu(TForm1& form) {
     auto* holder = new ChoiceHolder(&form);
-    QMenu* submenu = form.MenuProjeto->addMenu(QString::fromUtf8("Método do contorno"));
+    QMenu* submenu = AddSubmenu(form.MenuProjeto, QT_TRANSLATE_NOOP("Ui", "Método do contorno"),
+                                QT_TRANSLATE_NOOP("Ui", "Como o \"Cálculo\" projeta o contorno do sino"));
     submenu->setObjectName(QStringLiteral("MenuMetodoContorno"));
     auto* group = new QActionGroup(submenu);
     group->setExclusive(true);
     for (const MethodItem& entry : kMethodItems) {
-        QAction* item = submenu->addAction(QString::fromUtf8(entry.caption));
+        QAction* item = submenu->addAction(QString());
+        SetCaption(item, entry.caption);
         item->setCheckable(true);
         item->setData(QString::fromLatin1(moc::ContourMethodName(entry.method)));
         group->addAction(item);
@@ -116,10 +120,9 @@ void ShowDesignNotes(TForm1& form, const std::vector<DesignNote>& notes) {
     QString text;
     for (const DesignNote& note : notes) {
         if (!text.isEmpty()) text += QStringLiteral("\n");
-        text += QString::fromStdString(note.portuguese);
+        text += MessageText(note.english, note.portuguese);
     }
-    auto* box = new QMessageBox(QMessageBox::Information, QString::fromUtf8("Nota do projeto"), text,
-                                QMessageBox::Ok, &form);
+    auto* box = new QMessageBox(QMessageBox::Information, Ui::tr("Nota do projeto"), text, QMessageBox::Ok, &form);
     box->setObjectName(QStringLiteral("DesignNoteBox"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);

@@ -15,9 +15,56 @@
 #include "ui/contour_method_menu.h"
 #include "ui/main_window.h"
 #include "ui/summary_menu.h"
+#include "ui/ui_text.h"
+
+#include <charconv>
+#include <cmath>
 
 namespace bellnozzle::ui {
 namespace {
+
+// Whether the entry's text starts with a number, as the conversion reads it
+// (blanks, a sign, then digits, a point and digits, or inf/nan).
+bool HoldsNumber(const std::string& text) {
+    std::size_t at = text.find_first_not_of(" \t\n\v\f\r");
+    if (at == std::string::npos) return false;
+    if (text[at] == '+' || text[at] == '-') ++at;
+    double ignored = 0;
+    const char* first = text.data() + at;
+    return std::from_chars(first, text.data() + text.size(), ignored).ec == std::errc();
+}
+
+// The entry at fault gets the focus, with its text selected for typing over.
+[[noreturn]] void RefuseEntry(QLineEdit* entry, const Error& error) {
+    entry->setFocus(Qt::OtherFocusReason);
+    entry->selectAll();
+    throw error;
+}
+
+// An entry with no number in it would reach the design as 0 and be refused
+// for a zero radius or area ratio, which does not say what is wrong.
+void RequireNumber(QLineEdit* entry, const char* english, const char* portuguese) {
+    if (HoldsNumber(entry->text().toStdString())) return;
+    RefuseEntry(entry, Error(std::string("the entry \"") + english + "\" holds no number",
+                             std::string("o campo \"") + portuguese + "\" não contém um número"));
+}
+
+// Runs the design; a refusal puts the focus on the entry it concerns.
+template <class Design>
+DesignResult DesignOrFocus(TForm1& form, float diameter, float epsilon, Design design) {
+    try {
+        return design();
+    } catch (const Error& error) {
+        if (!(diameter > 0.0f) || !std::isfinite(diameter)) RefuseEntry(form.Edit1, error);
+        if (!(epsilon >= 1.0f) || !std::isfinite(epsilon)) RefuseEntry(form.Edit3, error);
+        throw;
+    }
+}
+
+void RequireDesignNumbers(TForm1& form) {
+    RequireNumber(form.Edit1, "Throat diameter (cm)", "Diâmetro garganta (cm)");
+    RequireNumber(form.Edit3, "epsilon (5-50)", "epsilon (5-50)");
+}
 
 // Both halves are plotted from the values the file holds, as every exporter
 // will see them.
@@ -26,6 +73,7 @@ void ShowDesign(TForm1& form, const DesignResult& design) {
     form.Edit2->SetText(FormatAngle(design.thetaN));
     form.Edit4->SetText(FormatAngle(design.thetaS));
     TCustomAxisPanel* const chart = form.Chart1;
+    chart->SetKind(ChartKind::Contour);
     for (int series = 0; series < chart->SeriesCount(); ++series) chart->GetSeries(series)->Clear();
     TChartSeries* const upper = chart->GetSeries(0);
     TChartSeries* const lower = chart->GetSeries(1);
@@ -53,35 +101,38 @@ void TForm1::Button2Click() {
 // The length list plays no part: the cone is the length the list's
 // percentages are taken of.
 void TForm1::RunConicalDesign() {
+    RequireDesignNumbers(*this);
     const float diameter = ConvertDecimal(Edit1->GetText());
     const float epsilon = ConvertDecimal(Edit3->GetText());
-    ShowDesign(*this, RunConicalNozzleDesign(diameter, epsilon, kProfileFileName));
+    ShowDesign(*this, DesignOrFocus(*this, diameter, epsilon, [&] {
+                   return RunConicalNozzleDesign(diameter, epsilon, kProfileFileName);
+               }));
 }
 
 void TForm1::RunDesignCalculation() {
     const int item = ComboBox1->GetItemIndex();
     if (item < 0) {
+        ComboBox1->setFocus(Qt::OtherFocusReason);
         throw Error(
             "no bell length is selected in the list \"Comprimento\" (typed text is not used); "
             "choose 60%, 70%, 80%, 90% or 100% from the list",
             "nenhum comprimento está selecionado na lista \"Comprimento\" (texto digitado não é "
             "usado); escolha 60%, 70%, 80%, 90% ou 100% na lista");
     }
+    RequireDesignNumbers(*this);
     const float diameter = ConvertDecimal(Edit1->GetText());
     const float lengthPercent = ConvertDecimal(ComboBox1->ItemText(item));
     const float epsilon = ConvertDecimal(Edit3->GetText());
 
     // The method chosen in "Projeto > Método do contorno"; the chart's
-    // parabola by default.
-    if (ChosenContourMethod(*this).method != moc::ContourMethod::Chart) {
-        const DesignResult design = RunChosenContourDesign(*this, diameter, lengthPercent, epsilon);
-        ShowDesign(*this, design);
-        ShowDesignNotes(*this, design.notes);
-        return;
-    }
-    // Refuses a length that matches no chart curve and a degenerate design
-    // before the file is touched; the file is replaced whole or not at all.
-    const DesignResult design = RunDesign(diameter, lengthPercent, epsilon, kProfileFileName);
+    // parabola by default. Refusals put the focus on the entry concerned.
+    const bool chart = ChosenContourMethod(*this).method == moc::ContourMethod::Chart;
+    const DesignResult design = DesignOrFocus(*this, diameter, epsilon, [&] {
+        // Refuses a length that matches no chart curve and a degenerate design
+        // before the file is touched; the file is replaced whole or not at all.
+        return chart ? RunDesign(diameter, lengthPercent, epsilon, kProfileFileName)
+                     : RunChosenContourDesign(*this, diameter, lengthPercent, epsilon);
+    });
     ShowDesign(*this, design);
     ShowDesignNotes(*this, design.notes);
 }

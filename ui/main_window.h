@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QWidget>
 
 #include "ui/vcl_layer.h"
@@ -32,13 +33,18 @@ public:
     void DrawMeshPreview();
 
     // The menus sit above the controls, which keep their places in the
-    // client area below.
+    // client area below. At the stored size the client area shows the
+    // controls exactly where the layout puts them; a larger window gives the
+    // room to the text pane, the picture pane and the chart, and a smaller
+    // one scrolls the controls rather than cutting them off.
     QMenuBar* MenuBar1;
     QMenu* MenuProjeto;
     QMenu* MenuExportar;
     QMenu* MenuSimulacao;
     QMenu* MenuAjuda;
-    QWidget* ClientArea;
+    QScrollArea* ClientArea;
+    // The controls' parent inside the client area.
+    QWidget* Client;
 
     QGroupBox* GroupBox1;
     QLabel* Label1;
@@ -70,8 +76,17 @@ public:
     TImage* Image1;
     TCustomAxisPanel* Chart1;
 
+    // Places the panes for a client area of this size (at least the stored
+    // 1195 x 513).
+    void PlaceControls(const QSize& client);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void BuildMenus();
+    void AddWindowItems();
+    void DescribeControls();
     void BuildInputs();
     void BuildMeshGroup();
     void BuildButtons();

@@ -11,6 +11,8 @@
 #include "core/entry_conversion.h"
 #include "core/error.h"
 #include "core/text_format.h"
+#include "ui/dialog_fields.h"
+#include "ui/ui_text.h"
 
 namespace bellnozzle::ui {
 namespace {
@@ -24,7 +26,7 @@ const struct {
     {MeshFileFormat::Su2, "SU2"},
 };
 
-QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+QString Text(const char* source) { return Ui::tr(source); }
 
 // "0,5" as a Portuguese desktop user types it reads as 0.5.
 bool ReadEntry(const QLineEdit* edit, double& value) {
@@ -35,14 +37,14 @@ bool ReadEntry(const QLineEdit* edit, double& value) {
     return ParseNumber(text, value);
 }
 
-[[noreturn]] void Refuse(const std::string& english, const std::string& portuguese) {
-    throw Error(english, portuguese);
+[[noreturn]] void Refuse(QLineEdit* field, const std::string& english, const std::string& portuguese) {
+    throw FieldRefusal(field, english, portuguese);
 }
 
-int ReadCount(const QLineEdit* edit, const char* what) {
+int ReadCount(QLineEdit* edit, const char* what) {
     double value = 0.0;
     if (!ReadEntry(edit, value) || value != std::floor(value) || value < 1.0 || value > kMaxCellsPerDirection) {
-        Refuse(Format("the %s cell count must be a whole number from 1 to %d", what, kMaxCellsPerDirection),
+        Refuse(edit, Format("the %s cell count must be a whole number from 1 to %d", what, kMaxCellsPerDirection),
                Format("o número de células %s deve ser inteiro, de 1 a %d",
                       std::string(what) == "axial" ? "axiais" : "radiais", kMaxCellsPerDirection));
     }
@@ -54,10 +56,11 @@ QString CountText(int count, int fallback) { return QString::number(count > 0 ? 
 }  // namespace
 
 MeshDialog::MeshDialog(QWidget* parent, const MeshScriptSettings& settings) : QDialog(parent) {
-    setWindowTitle(Text("Malha Gmsh"));
-    AutomaticSize = new QRadioButton(Text("Tamanho automático (1/15 do raio local)"), this);
-    FixedSize = new QRadioButton(Text("Tamanho fixo (cm)"), this);
-    Structured = new QRadioButton(Text("Estruturada (células axiais × radiais)"), this);
+    setObjectName(QStringLiteral("DialogMalha"));
+    setWindowTitle(Text(QT_TRANSLATE_NOOP("Ui", "Malha Gmsh")));
+    AutomaticSize = new QRadioButton(Text(QT_TRANSLATE_NOOP("Ui", "Tamanho automático (1/15 do raio local)")), this);
+    FixedSize = new QRadioButton(Text(QT_TRANSLATE_NOOP("Ui", "Tamanho fixo (cm)")), this);
+    Structured = new QRadioButton(Text(QT_TRANSLATE_NOOP("Ui", "Estruturada (células axiais × radiais)")), this);
     SizeEdit = new QLineEdit(this);
     AxialEdit = new QLineEdit(CountText(settings.cellsAxial, 100), this);
     RadialEdit = new QLineEdit(CountText(settings.cellsRadial, 20), this);
@@ -76,11 +79,20 @@ MeshDialog::MeshDialog(QWidget* parent, const MeshScriptSettings& settings) : QD
     grid->addWidget(Structured, 2, 0);
     grid->addWidget(AxialEdit, 2, 1);
     grid->addWidget(RadialEdit, 2, 2);
-    grid->addWidget(new QLabel(Text("Formato"), this), 3, 0);
+    grid->addWidget(new QLabel(Text(QT_TRANSLATE_NOOP("Ui", "Formato")), this), 3, 0);
     grid->addWidget(FormatBox, 3, 1, 1, 2);
 
-    OkButton = new QPushButton(Text("Gerar malha"), this);
-    CancelButton = new QPushButton(Text("Cancelar"), this);
+    OkButton = new QPushButton(Text(QT_TRANSLATE_NOOP("Ui", "Gerar malha")), this);
+    CancelButton = new QPushButton(Text(QT_TRANSLATE_NOOP("Ui", "Cancelar")), this);
+    const std::pair<QWidget*, const char*> names[] = {
+        {AutomaticSize, "RadioAutomatico"}, {FixedSize, "RadioFixo"}, {Structured, "RadioEstruturada"},
+        {SizeEdit, "EditTamanho"}, {AxialEdit, "EditAxiais"}, {RadialEdit, "EditRadiais"},
+        {FormatBox, "ComboFormato"}};
+    for (const auto& [field, name] : names) field->setObjectName(QString::fromLatin1(name));
+    SizeEdit->setToolTip(Text(QT_TRANSLATE_NOOP("Ui", "Comprimento das arestas, em cm")));
+    AxialEdit->setToolTip(Text(QT_TRANSLATE_NOOP("Ui", "Células ao longo do eixo")));
+    RadialEdit->setToolTip(Text(QT_TRANSLATE_NOOP("Ui", "Células do eixo à parede")));
+    FormatBox->setToolTip(Text(QT_TRANSLATE_NOOP("Ui", "MSH 2.2 para o gmshToFoam do OpenFOAM, MSH 4.1 ou SU2")));
     OkButton->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -98,6 +110,12 @@ MeshDialog::MeshDialog(QWidget* parent, const MeshScriptSettings& settings) : QD
     EnableEntries();
 }
 
+void MeshDialog::accept() {
+    if (!ReadOrMark([this] { Settings(); })) return;
+    RememberDialogFields(this);
+    QDialog::accept();
+}
+
 void MeshDialog::EnableEntries() {
     SizeEdit->setEnabled(FixedSize->isChecked());
     AxialEdit->setEnabled(Structured->isChecked());
@@ -109,7 +127,7 @@ MeshScriptSettings MeshDialog::Settings() const {
     settings.format = kFormats[std::max(0, FormatBox->currentIndex())].format;
     if (FixedSize->isChecked()) {
         if (!ReadEntry(SizeEdit, settings.size) || !(settings.size > 0.0)) {
-            Refuse("the mesh size must be a length above 0 (cm)",
+            Refuse(SizeEdit, "the mesh size must be a length above 0 (cm)",
                    "o tamanho da malha deve ser um comprimento maior que 0 (cm)");
         }
     } else if (Structured->isChecked()) {

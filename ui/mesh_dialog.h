@@ -23,6 +23,10 @@ public:
     // entry that is not a number, a size not above 0 or a count out of range.
     MeshScriptSettings Settings() const;
 
+    // Closes only with settings Gmsh can use; a refused entry is marked and
+    // keeps what was typed.
+    void accept() override;
+
     QRadioButton* AutomaticSize;
     QRadioButton* FixedSize;
     QRadioButton* Structured;

@@ -12,6 +12,8 @@
 #include "ui/menu_items.h"
 #include "ui/mesh_dialog.h"
 #include "ui/mesh_picture.h"
+#include "ui/dialog_fields.h"
+#include "ui/ui_text.h"
 
 namespace bellnozzle::ui {
 namespace {
@@ -36,14 +38,15 @@ const char* FormatCaption(MeshFileFormat format) {
 
 void MakeMesh(TForm1& form) {
     MeshDialog dialog(&form, LastSettings());
+    RestoreDialogFields(&dialog);
     if (dialog.exec() != QDialog::Accepted) return;
     WedgeMeshRequest request;
     request.settings = dialog.Settings();
     LastSettings() = request.settings;
 
-    QProgressDialog progress(QString::fromUtf8("Gerando a malha com o Gmsh..."), QString::fromUtf8("Interromper"),
+    QProgressDialog progress(Ui::tr("Gerando a malha com o Gmsh..."), Ui::tr("Interromper"),
                              0, 0, &form);
-    progress.setWindowTitle(QString::fromUtf8("Malha Gmsh"));
+    progress.setWindowTitle(Ui::tr("Malha Gmsh"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);
     MeshProgress watch;
@@ -94,7 +97,9 @@ std::string DescribeWedgeMesh(const WedgeMeshResult& result) {
 }
 
 void AddMeshMenuItems(TForm1& form) {
-    AddMenuItem(form.MenuExportar, kMeshMenuCaption, [&form] { MakeMesh(form); });
+    AddMenuItem(form.MenuExportar, kMeshMenuCaption,
+                QT_TRANSLATE_NOOP("Ui", "Gera com o Gmsh uma malha para solvers (OpenFOAM, SU2) do perfil da pasta"),
+                [&form] { MakeMesh(form); });
 }
 
 }  // namespace bellnozzle::ui

@@ -2,6 +2,8 @@
 // by the same implementation as 'bellnozzle mesh'.
 #pragma once
 
+#include <QtGlobal>
+
 #include <string>
 
 #include "meshing/wedge_mesh.h"
@@ -10,7 +12,7 @@ namespace bellnozzle::ui {
 
 class TForm1;
 
-inline constexpr const char* kMeshMenuCaption = "Malha Gmsh...";
+inline constexpr const char* kMeshMenuCaption = QT_TRANSLATE_NOOP("Ui", "Malha Gmsh...");
 
 void AddMeshMenuItems(TForm1& form);
 

@@ -9,6 +9,7 @@
 
 #include "ui/chart_picture.h"
 #include "ui/headless_picture.h"
+#include "ui/language.h"
 #include "ui/main_window.h"
 #include "ui/work_folder.h"
 
@@ -17,6 +18,8 @@ namespace bellnozzle::ui {
 int RunWindow(int argc, char** argv, bool fromDesktop) {
     try {
         Application->Initialize(argc, argv);
+        // Before the window is made, so it is built in its language.
+        InstallLanguage(StartLanguage());
         TForm1* Form1 = nullptr;
         Application->CreateForm(Form1);
         EnterStartFolder(*Form1, fromDesktop ? WindowStart::Desktop : WindowStart::Terminal);

@@ -1,6 +1,7 @@
 #include "ui/summary_menu.h"
 
 #include <QAction>
+#include <QStringList>
 
 #include <vector>
 
@@ -9,8 +10,10 @@
 #include "core/error.h"
 #include "core/file_names.h"
 #include "core/profile_reader.h"
+#include "core/text_format.h"
 #include "ui/main_window.h"
 #include "ui/menu_items.h"
+#include "ui/ui_text.h"
 
 namespace bellnozzle::ui {
 namespace {
@@ -100,6 +103,19 @@ void ToggleCone(TForm1& form, ReferenceConeOverlay& overlay) {
         RemoveCone(form, overlay);
         return;
     }
+    // The cone is a contour in centimetres: over the chart's curves (degrees
+    // against epsilon) it would mean nothing and hide two of them. It waits
+    // for the next "Cálculo".
+    if (form.Chart1->Kind() != ChartKind::Contour) {
+        try {
+            ReferenceConeOfProfile();
+        } catch (const Error& error) {
+            overlay.Item()->setChecked(false);
+            throw Error(std::string("the reference cone cannot be drawn: ") + error.what(),
+                        "o cone de referência não pode ser desenhado: " + error.Portuguese());
+        }
+        return;
+    }
     try {
         DrawCone(form, overlay);
     } catch (...) {
@@ -110,15 +126,60 @@ void ToggleCone(TForm1& form, ReferenceConeOverlay& overlay) {
 
 void ShowSummary(TForm1& form) {
     const DesignSummary summary = SummarizeProfileFile(kProfileFileName, FlowConditions{});
-    form.Memo1->setPlainText(QString::fromStdString(FormatSummaryText(summary)));
+    form.Memo1->setPlainText(SummaryPaneText(summary));
 }
 
 }  // namespace
 
+QString SummaryPaneText(const DesignSummary& s) {
+    QStringList lines;
+    auto number = [](double value) {
+        std::string text;
+        AppendG(text, value);
+        return QString::fromStdString(text);
+    };
+    auto line = [&](const QString& label, const QString& value) {
+        lines << (label + QLatin1Char(':')).leftJustified(30) + value;
+    };
+    line(Ui::tr("Bocal"), s.conical ? Ui::tr("cônico (15 graus)") : Ui::tr("sino"));
+    line(Ui::tr("Diâmetro da garganta"), number(s.throatDiameter) + " cm");
+    line(Ui::tr("Diâmetro de saída"), number(s.exitDiameter) + " cm");
+    line(Ui::tr("Razão de áreas"), Ui::tr("%1 (epsilon digitado %2)").arg(number(s.areaRatio), number(s.epsilonEntered)));
+    line(Ui::tr("Comprimento"), Ui::tr("%1 cm (garganta à saída)").arg(number(s.length)));
+    line(Ui::tr("Comprimento do cone"), Ui::tr("%1 cm (cone de referência de 15 graus)").arg(number(s.coneLength)));
+    line(Ui::tr("Redução de comprimento"),
+         Ui::tr("%1 cm (%2 % do cone)").arg(number(s.lengthSaved), number(s.lengthSavedPercent)));
+    line(QStringLiteral("theta_n"), Ui::tr("%1 graus").arg(number(s.thetaN)));
+    line(QStringLiteral("theta_s"), Ui::tr("%1 graus").arg(number(s.thetaS)));
+    line(Ui::tr("Área da parede"), Ui::tr("%1 cm² (contorno inteiro)").arg(number(s.wallArea)));
+    line(Ui::tr("Volume interno"), Ui::tr("%1 cm³ (contorno inteiro)").arg(number(s.volume)));
+    line(Ui::tr("Gama"), number(s.flow.gamma));
+    line(Ui::tr("Pressão na câmara p0"), number(s.flow.p0Bar) + " bar");
+    line(Ui::tr("Pressão ambiente pa"), number(s.flow.paBar) + " bar");
+    line(Ui::tr("Mach na saída"), number(s.exitMach));
+    line(Ui::tr("Razão de pressões pe/p0"), number(s.exitPressureRatio));
+    line(Ui::tr("Razão de temperaturas Te/T0"), number(s.exitTemperatureRatio));
+    line(Ui::tr("Pressão na saída pe"), number(s.exitPressureBar) + " bar");
+    line(Ui::tr("Cf no vácuo"), number(s.thrustCoefficientVacuum));
+    line(Ui::tr("Cf em pa"), number(s.thrustCoefficientAmbient));
+    const QString expansion = s.expansion == Expansion::Under ? Ui::tr("subexpandido (pe acima de pa)")
+                              : s.expansion == Expansion::Over ? Ui::tr("sobre-expandido (pe abaixo de pa)")
+                                                               : Ui::tr("expansão ideal (pe igual a pa)");
+    line(Ui::tr("Expansão"), expansion);
+    if (s.separationLikely) {
+        lines << Ui::tr("  pe abaixo de 0.4 pa: o escoamento provavelmente se descola da parede");
+    }
+    if (s.conical) line(Ui::tr("Fator de divergência"), Ui::tr("%1 ((1 + cos 15°) / 2)").arg(number(s.divergenceFactor)));
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
 void AddSummaryMenuItems(TForm1& form) {
-    AddMenuItem(form.MenuProjeto, "Resumo do projeto", [&form] { ShowSummary(form); });
+    AddMenuItem(form.MenuProjeto, QT_TRANSLATE_NOOP("Ui", "Resumo do projeto"),
+                QT_TRANSLATE_NOOP("Ui", "Dimensões, áreas e desempenho 1-D do perfil da pasta, no painel de texto"),
+                [&form] { ShowSummary(form); });
     auto* overlay = new ReferenceConeOverlay(&form);
-    QAction* coneItem = AddMenuItem(form.MenuProjeto, "Cone de referência no gráfico",
+    QAction* coneItem = AddMenuItem(form.MenuProjeto, QT_TRANSLATE_NOOP("Ui", "Cone de referência no gráfico"),
+                                    QT_TRANSLATE_NOOP("Ui", "Desenha o bocal cônico de 15 graus junto ao contorno"),
                                     [&form, overlay] { ToggleCone(form, *overlay); });
     coneItem->setCheckable(true);
     overlay->SetItem(coneItem);

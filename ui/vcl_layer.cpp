@@ -12,6 +12,7 @@
 
 #include "core/error.h"
 #include "core/text_file.h"
+#include "ui/ui_text.h"
 
 namespace bellnozzle::ui {
 
@@ -47,9 +48,9 @@ void TApplication::Terminate() {
 
 void TApplication::ShowException(const std::exception& error) {
     if (const auto* known = dynamic_cast<const Error*>(&error)) {
-        ShowMessageText(known->Portuguese());
+        ShowMessageText(MessageText(known->what(), known->Portuguese()).toStdString());
     } else {
-        ShowMessageText(error.what());
+        ShowMessageText(MessageText(error.what(), error.what()).toStdString());
     }
 }
 
@@ -68,7 +69,7 @@ void TApplication::RunGuarded(const std::function<void()>& handler) {
     } catch (const std::exception& error) {
         ShowException(error);
     } catch (...) {
-        ShowMessageText("erro desconhecido");
+        ShowMessageText(MessageText("unknown error", "erro desconhecido").toStdString());
     }
 }
 
@@ -303,7 +304,18 @@ TCustomAxisPanel::TCustomAxisPanel(QWidget* parent, const std::vector<TColor>& s
         series_.push_back(std::make_unique<TChartSeries>(*this, line, color));
     }
     setRenderHint(QPainter::Antialiasing, true);
+    // The plot area moves with the axis labels and the view's size; a
+    // contour keeps its 1:1 scale through both.
+    QObject::connect(chart, &QChart::plotAreaChanged, this, [this] {
+        if (kind_ == ChartKind::Contour) FitAxes();
+    });
     FitAxes();
+}
+
+void TCustomAxisPanel::SetKind(ChartKind kind) {
+    if (kind_ == kind) return;
+    kind_ = kind;
+    SeriesChanged();
 }
 
 void TCustomAxisPanel::SeriesChanged() {
@@ -341,8 +353,48 @@ void TCustomAxisPanel::FitAxes() {
             yHigh = std::max(yHigh, p.y);
         }
     }
+    if (kind_ == ChartKind::Contour && any) {
+        FitSameScale(xLow, xHigh, yLow, yHigh);
+        return;
+    }
+    axisX_->setTickType(QValueAxis::TicksFixed);
+    axisY_->setTickType(QValueAxis::TicksFixed);
     FitAxis(axisX_, xLow, xHigh);
     FitAxis(axisY_, yLow, yHigh);
+}
+
+// Both axes get the same centimetres per pixel, so the contour keeps its
+// true shape: the plot area's aspect decides which range is widened about
+// its centre. Ticks fall on multiples of one step on both axes.
+void TCustomAxisPanel::FitSameScale(double xLow, double xHigh, double yLow, double yHigh) {
+    const QRectF area = chart()->plotArea();
+    if (!(area.width() > 1.0 && area.height() > 1.0)) return;
+    const double margin = 0.04 * std::max(xHigh - xLow, yHigh - yLow);
+    xLow -= margin;
+    xHigh += margin;
+    yLow -= margin;
+    yHigh += margin;
+    const double perPixel = std::max((xHigh - xLow) / area.width(), (yHigh - yLow) / area.height());
+    const double xMid = 0.5 * (xLow + xHigh);
+    const double yMid = 0.5 * (yLow + yHigh);
+    const double xHalf = 0.5 * perPixel * area.width();
+    const double yHalf = 0.5 * perPixel * area.height();
+    const double step = NiceStep(std::max(xHalf, yHalf) * 2.0);
+    for (QValueAxis* axis : {axisX_, axisY_}) {
+        axis->setTickType(QValueAxis::TicksDynamic);
+        axis->setTickAnchor(0.0);
+        axis->setTickInterval(step);
+    }
+    // Moving the labels moves the plot area, which fits again; a change
+    // below a thousandth of the range is not worth another round.
+    auto set = [](QValueAxis* axis, double low, double high) {
+        const double tolerance = 1e-3 * (high - low);
+        if (std::fabs(axis->min() - low) > tolerance || std::fabs(axis->max() - high) > tolerance) {
+            axis->setRange(low, high);
+        }
+    };
+    set(axisX_, xMid - xHalf, xMid + xHalf);
+    set(axisY_, yMid - yHalf, yMid + yHalf);
 }
 
 }  // namespace bellnozzle::ui

@@ -226,6 +226,11 @@ private:
     bool changed_ = false;
 };
 
+// What the chart shows. A contour is drawn to the same scale on both axes
+// (centimetres), so the bell looks as steep as it is; curves of other
+// quantities get each axis fitted on its own.
+enum class ChartKind { Curves, Contour };
+
 // The line chart: a fixed number of series and two value axes that are
 // fitted to the points after every change.
 class TCustomAxisPanel : public QChartView {
@@ -238,14 +243,20 @@ public:
     void Sync();
     // Called by a series that changed: one Sync is queued for the event loop.
     void SeriesChanged();
+    void SetKind(ChartKind kind);
+    ChartKind Kind() const { return kind_; }
+    QValueAxis* AxisX() const { return axisX_; }
+    QValueAxis* AxisY() const { return axisY_; }
 
 private:
     void FitAxes();
+    void FitSameScale(double xLow, double xHigh, double yLow, double yHigh);
 
     std::vector<std::unique_ptr<TChartSeries>> series_;
     bool syncQueued_ = false;
     QValueAxis* axisX_;
     QValueAxis* axisY_;
+    ChartKind kind_ = ChartKind::Curves;
 };
 
 }  // namespace bellnozzle::ui

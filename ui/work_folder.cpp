@@ -14,7 +14,9 @@
 #include "core/file_names.h"
 #include "core/version.h"
 #include "ui/main_window.h"
+#include "ui/chart_picture.h"
 #include "ui/menu_items.h"
+#include "ui/ui_text.h"
 #include "ui/run_window.h"
 
 namespace bellnozzle::ui {
@@ -41,12 +43,33 @@ QString ShownFolder(const QString& folder) {
     return shown;
 }
 
-void ShowFolder(TForm1& form) {
+}  // namespace
+
+void ShowWorkFolder(TForm1& form) {
     auto* label = form.MenuBar1->findChild<QLabel*>(QString::fromLatin1(kLabelName));
     if (label == nullptr) return;
     const QString folder = QDir::currentPath();
-    label->setText(QString::fromUtf8("Pasta: ") + ShownFolder(folder));
+    label->setText(Ui::tr("Pasta: %1").arg(ShownFolder(folder)));
     label->setToolTip(QDir::toNativeSeparators(folder));
+    // The menu bar sizes its corner by the label's size at the time it was
+    // set; set again, it makes room for the new text.
+    label->adjustSize();
+    form.MenuBar1->setCornerWidget(label, Qt::TopRightCorner);
+    form.MenuBar1->updateGeometry();
+}
+
+namespace {
+
+// What the window shows belongs to the folder it was made in: a new folder
+// starts as the window starts, with the chart picture and nothing else.
+void ClearPanes(TForm1& form) {
+    form.Memo1->clear();
+    form.Edit2->SetText("");
+    form.Edit4->SetText("");
+    for (int series = 0; series < form.Chart1->SeriesCount(); ++series) form.Chart1->GetSeries(series)->Clear();
+    form.Chart1->SetKind(ChartKind::Curves);
+    form.Image1->GetPicture()->Assign(DrawChartPicture());
+    form.Image1->PictureChanged();
 }
 
 // The chart picture that "Gráficos" shows, drawn once into each folder that
@@ -75,12 +98,12 @@ QFileDialog* OpenChooser(TForm1& form) {
         open->activateWindow();
         return open;
     }
-    auto* dialog = new QFileDialog(&form, QString::fromUtf8("Pasta de trabalho"), ChooserStart());
+    auto* dialog = new QFileDialog(&form, Ui::tr("Pasta de trabalho"), ChooserStart());
     dialog->setObjectName(QString::fromLatin1(kDialogName));
     dialog->setFileMode(QFileDialog::Directory);
     dialog->setOption(QFileDialog::ShowDirsOnly);
-    dialog->setLabelText(QFileDialog::Accept, QString::fromUtf8("Escolher"));
-    dialog->setLabelText(QFileDialog::Reject, QString::fromUtf8("Cancelar"));
+    dialog->setLabelText(QFileDialog::Accept, Ui::tr("Escolher"));
+    dialog->setLabelText(QFileDialog::Reject, Ui::tr("Cancelar"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &QFileDialog::fileSelected, &form, [&form](const QString& folder) {
         Application->RunGuarded([&form, folder] { EnterWorkFolder(form, folder); });
@@ -94,12 +117,14 @@ QFileDialog* OpenChooser(TForm1& form) {
 QString RememberedWorkFolder() { return Settings().value(QString::fromLatin1(kSettingsKey)).toString(); }
 
 void AddWorkFolderMenuItem(TForm1& form) {
-    AddMenuItem(form.MenuProjeto, "Pasta de trabalho...", [&form] { ChooseWorkFolder(form); });
+    AddMenuItem(form.MenuProjeto, QT_TRANSLATE_NOOP("Ui", "Pasta de trabalho..."),
+                QT_TRANSLATE_NOOP("Ui", "Escolhe a pasta onde os arquivos são lidos e gravados"),
+                [&form] { ChooseWorkFolder(form); });
     auto* label = new QLabel(form.MenuBar1);
     label->setObjectName(QString::fromLatin1(kLabelName));
     label->setContentsMargins(8, 0, 8, 0);
     form.MenuBar1->setCornerWidget(label, Qt::TopRightCorner);
-    ShowFolder(form);
+    ShowWorkFolder(form);
 }
 
 void EnterStartFolder(TForm1& form, WindowStart start) {
@@ -111,12 +136,12 @@ void EnterStartFolder(TForm1& form, WindowStart start) {
         if (remembered.isEmpty() || !QFileInfo(remembered).isDir() || !QDir::setCurrent(remembered)) {
             // Cancelled, the window works where the desktop started it
             // (usually the home folder), as the menu bar shows.
-            ShowFolder(form);
+            ShowWorkFolder(form);
             QObject::connect(OpenChooser(form), &QFileDialog::rejected, &form, [] { EnsureChartBitmap(); });
             return;
         }
     }
-    ShowFolder(form);
+    ShowWorkFolder(form);
     EnsureChartBitmap();
 }
 
@@ -124,13 +149,15 @@ void ChooseWorkFolder(TForm1& form) { OpenChooser(form); }
 
 void EnterWorkFolder(TForm1& form, const QString& folder) {
     const QString absolute = QFileInfo(folder).absoluteFilePath();
+    const QString before = QDir::currentPath();
     if (!QFileInfo(absolute).isDir() || !QDir::setCurrent(absolute)) {
         const std::string path = absolute.toStdString();
         throw Error("cannot work in the folder \"" + path + "\"",
                     "não é possível trabalhar na pasta \"" + path + "\"");
     }
     Settings().setValue(QString::fromLatin1(kSettingsKey), QDir::currentPath());
-    ShowFolder(form);
+    if (QDir::currentPath() != before) ClearPanes(form);
+    ShowWorkFolder(form);
     EnsureChartBitmap();
 }
 

@@ -28,6 +28,10 @@ void ChooseWorkFolder(TForm1& form);
 // Raises an Error when the folder cannot be entered; nothing changes then.
 void EnterWorkFolder(TForm1& form, const QString& folder);
 
+// Shows the working folder at the right of the menu bar, in the window's
+// language.
+void ShowWorkFolder(TForm1& form);
+
 // The folder remembered for the next start from the desktop; empty if none.
 QString RememberedWorkFolder();
 

@@ -48,6 +48,13 @@ void AnswerNextDialog(Answer answer) {
         auto* buttons = dialog->findChild<QDialogButtonBox*>();
         QTest::mouseClick(buttons->button(answer.accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel),
                           Qt::LeftButton);
+        // A refused thickness keeps the dialog open, the entry marked and
+        // holding what was typed; the user then cancels.
+        if (dialog->isVisible()) {
+            QVERIFY(thickness->property("refused").toBool());
+            QCOMPARE(thickness->text(), QString::fromUtf8(answer.thickness));
+            QTest::mouseClick(buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+        }
     });
     attempt->start();
 }
@@ -101,6 +108,31 @@ private slots:
         QCOMPARE(errors.Messages().size(), std::size_t(0));
     }
 
+    void summaryShowsTheLengthsAsTyped() {
+        // The profile holds single-precision numbers: -2.65 cm is
+        // -26.4999998 mm at nine digits, which the summary must not show. The
+        // DXF half section is a plane drawing with a 2-D box.
+        const struct {
+            const char* item;
+            const char* box;
+            bool planar;
+        } cases[] = {{"DXF (meia seção)", "Retângulo envolvente (mm):\n  x: -26.5 a 165.344\n  y: 0 a ", true},
+                     {"CSV (pontos)", "Caixa envolvente (mm):\n  x: -26.5 a 165.344\n  y: -", false}};
+        ErrorRecorder errors;
+        for (const auto& c : cases) {
+            WorkFolder folder;
+            TForm1 form;
+            form.show();
+            Design(form);
+            AnswerNextDialog({});
+            ChooseMenuItem(form.MenuBar1, "Exportar", c.item);
+            const QString memo = form.Memo1->toPlainText();
+            QVERIFY2(memo.contains(QString::fromUtf8(c.box)), qPrintable(memo));
+            QCOMPARE(memo.contains("\n  z: "), !c.planar);
+        }
+        QVERIFY(errors.Messages().empty());
+    }
+
     void cancelAndRefusalsWriteNothing() {
         WorkFolder folder;
         ErrorRecorder errors;
@@ -118,7 +150,8 @@ private slots:
         AnswerNextDialog(zero);
         ChooseMenuItem(form.MenuBar1, "Exportar", "CSV (pontos)");
         QCOMPARE(errors.Messages().size(), std::size_t(1));
-        QVERIFY2(errors.Messages()[0].find("espessura") != std::string::npos, errors.Messages()[0].c_str());
+        QVERIFY2(QString::fromStdString(errors.Messages()[0]).contains("espessura", Qt::CaseInsensitive),
+                 errors.Messages()[0].c_str());
         QVERIFY(!FileExists("nozzle.dxf"));
         QVERIFY(!FileExists("nozzle.csv"));
         QCOMPARE(form.Memo1->toPlainText(), memo);

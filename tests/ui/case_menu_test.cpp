@@ -49,6 +49,12 @@ void WriteSmallCase(TForm1& form, const char* folder, const char* pressure = "20
         Type(dialog, "EditNY", "4");
         Type(dialog, "EditPasta", folder);
         dialog->accept();
+        // A refused case keeps the dialog open with what was typed; the
+        // user then cancels.
+        if (dialog->isVisible()) {
+            QCOMPARE(dialog->findChild<QLineEdit*>("EditPasta")->text(), QString::fromUtf8(folder));
+            dialog->reject();
+        }
     });
     ChooseMenuItem(form.MenuBar1, "Exportar", "Caso OpenFOAM...");
 }
@@ -57,6 +63,8 @@ void RunCase(TForm1& form, const char* folder) {
     AnswerNextDialog([=](QDialog* dialog) {
         auto* input = qobject_cast<QInputDialog*>(dialog);
         QVERIFY(input != nullptr);
+        // In the window's language, not Qt's English default.
+        QCOMPARE(input->cancelButtonText(), QStringLiteral("Cancelar"));
         input->setTextValue(folder);
         input->accept();
     });
@@ -113,12 +121,19 @@ private slots:
         auto* bar = form.findChild<QProgressBar*>("ProgressBarSimulacao");
         QVERIFY(bar != nullptr);
         QVERIFY(bar->isVisible());
+        // The panel stands over the middle of the main window, with a close
+        // button, and goes once the run is done.
+        QWidget* panel = bar->window();
+        QVERIFY(panel != &form);
+        QVERIFY((panel->geometry().center() - form.geometry().center()).manhattanLength() <= 4);
+        QVERIFY(panel->windowFlags() & Qt::WindowCloseButtonHint);
         // The window answers while the run goes on.
         ChooseMenuItem(form.MenuBar1, "Exportar", "blockMesh");
         QVERIFY(FileExists("blockMeshDict.txt"));
         QTRY_VERIFY_WITH_TIMEOUT(form.Memo1->GetText().find("Mach na saída") != std::string::npos, 240000);
         QCOMPARE(errors.Messages().size(), std::size_t(0));
         QCOMPARE(bar->value(), 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(!panel->isVisible(), 5000);
         QVERIFY(form.Memo1->GetText().find("regime permanente: sim") != std::string::npos);
         // The picture pane shows the Mach colours: some pixels neither white nor grey.
         const QImage& picture = form.Image1->GetPicture()->Image();

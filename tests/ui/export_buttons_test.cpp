@@ -222,7 +222,8 @@ private slots:
         SetWriteFaultHookForTesting(nullptr);
         QCOMPARE(errors.Messages().size(), std::size_t(2));
         for (const std::string& message : errors.Messages()) {
-            QVERIFY2(message.find("não foi possível gravar") != std::string::npos, message.c_str());
+            // Shown as a sentence: capital first letter.
+            QVERIFY2(message.rfind("Não foi possível gravar", 0) == 0, message.c_str());
         }
         QCOMPARE(ReadBytes("zelto_perfil.txt"), profile);
         QCOMPARE(ReadBytes("blockMeshDict.txt"), std::string("old dictionary\n"));

@@ -34,6 +34,12 @@ void ChooseMeshItem(TForm1& form, const std::function<QPushButton*(MeshDialog&)>
         QPushButton* button = fill(*dialog);
         filled = true;
         QTest::mouseClick(button, Qt::LeftButton);
+        // A refused entry keeps the dialog open, the entry marked; the user
+        // then cancels.
+        if (dialog->isVisible()) {
+            QVERIFY(dialog->focusWidget() != nullptr && dialog->focusWidget()->property("refused").toBool());
+            QTest::mouseClick(dialog->CancelButton, Qt::LeftButton);
+        }
     });
     ChooseMenuItem(form.MenuBar1, "Exportar", kMeshMenuCaption);
     QVERIFY2(filled, "the mesh dialog did not open");

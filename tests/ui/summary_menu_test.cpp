@@ -6,6 +6,7 @@
 #include "core/conical_contour.h"
 #include "core/design_summary.h"
 #include "ui/main_window.h"
+#include "ui/summary_menu.h"
 #include "ui_test_support.h"
 
 using namespace bellnozzle;
@@ -72,12 +73,15 @@ private slots:
         ChooseMenuItem(form.MenuBar1, "Projeto", kSummaryItem);
         QCOMPARE(errors.Messages().size(), std::size_t(1));
         const std::string shown = form.Memo1->GetText();
-        QCOMPARE(shown, FormatSummaryText(SummarizeProfileFile("zelto_perfil.txt", {})));
-        QVERIFY(shown.rfind("nozzle=bell\nthroat_diameter=5 cm\n", 0) == 0);
-        QVERIFY(shown.find(" (epsilon entered 20)\n") != std::string::npos);
+        QCOMPARE(shown, SummaryPaneText(SummarizeProfileFile("zelto_perfil.txt", {})).toStdString());
+        // Labelled Portuguese lines in the window, not the command's name=value.
+        QVERIFY(shown.rfind("Bocal:", 0) == 0);
+        QVERIFY(shown.find("\nDiâmetro da garganta:         5 cm\n") != std::string::npos);
+        QVERIFY(shown.find(" (epsilon digitado 20)\n") != std::string::npos);
+        QVERIFY(shown.find('=') == std::string::npos);
         // Decimal points whatever the desktop's locale (this test runs under
         // a Portuguese one).
-        QVERIFY(shown.find("\npa=1.01325 bar\n") != std::string::npos);
+        QVERIFY(shown.find("\nPressão ambiente pa:          1.01325 bar\n") != std::string::npos);
         QVERIFY(shown.find(',') == std::string::npos);
         // It only reads: the file and the chart are as "Cálculo" left them.
         QCOMPARE(ReadBytes("zelto_perfil.txt"), profile);

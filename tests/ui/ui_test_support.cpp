@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QInputDialog>
 #include <QMenu>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -17,6 +19,19 @@
 #include "ui/vcl_layer.h"
 
 namespace bellnozzle::test {
+namespace {
+
+// What the window remembers (dialog values, the language, the working
+// folder) goes to Qt's test folder, never to the user's own settings, and
+// every test program starts from none.
+struct TestSettings {
+    TestSettings() {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings(QStringLiteral("bellnozzle"), QStringLiteral("bellnozzle")).clear();
+    }
+} testSettings;
+
+}  // namespace
 
 WorkFolder::WorkFolder() : previous_(QDir::currentPath()) {
     if (!dir_.isValid() || !QDir::setCurrent(dir_.path())) std::abort();
@@ -46,7 +61,10 @@ namespace {
 
 QAction* FindAction(const QList<QAction*>& actions, const char* caption) {
     for (QAction* action : actions) {
-        if (action->text().remove(QLatin1Char('&')) == QString::fromUtf8(caption)) return action;
+        // An item that opens a dialog ends in "...", which callers may leave out.
+        const QString shown = action->text().remove(QLatin1Char('&'));
+        const QString wanted = QString::fromUtf8(caption);
+        if (shown == wanted || shown == wanted + QStringLiteral("...")) return action;
     }
     return nullptr;
 }
