@@ -13,6 +13,8 @@
 #include "ui/about_box.h"
 #include "ui/case_menu.h"
 #include "ui/cad_menu.h"
+#include "ui/compare_menu.h"
+#include "ui/contour_method_menu.h"
 #include "ui/menu_items.h"
 #include "ui/summary_menu.h"
 #include "ui/mesh_menu.h"
@@ -155,6 +157,8 @@ void TForm1::BuildMenus() {
     AddMenuItem(MenuProjeto, QT_TRANSLATE_NOOP("Ui", "Gráficos"),
                 QT_TRANSLATE_NOOP("Ui", "Mostra theta.bmp e as dez curvas do gráfico de projeto"),
                 [this] { Button1Click(); }, QKeySequence(Qt::CTRL | Qt::Key_G));
+    AddContourMethodMenu(*this);
+    AddCompareMenuItem(*this);
     MenuProjeto->addSeparator();
     AddMenuItem(MenuExportar, "blockMesh",
                 QT_TRANSLATE_NOOP("Ui", "Grava blockMeshDict.txt (OpenFOAM) do perfil da pasta"),

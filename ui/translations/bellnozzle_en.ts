@@ -623,5 +623,49 @@ Cena POV-Ray: %2
 POV-Ray scene: %2
 </translation>
     </message>
+    <message>
+        <source>Parábola do gráfico</source>
+        <translation>Chart parabola</translation>
+    </message>
+    <message>
+        <source>Melhor parábola (características)...</source>
+        <translation>Best parabola (characteristics)...</translation>
+    </message>
+    <message>
+        <source>TOC de Rao (empuxo ótimo)...</source>
+        <translation>Rao's TOC (optimum thrust)...</translation>
+    </message>
+    <message>
+        <source>Ideal truncado (TIC)...</source>
+        <translation>Truncated ideal (TIC)...</translation>
+    </message>
+    <message>
+        <source>Ideal (saída uniforme)...</source>
+        <translation>Ideal (uniform exit)...</translation>
+    </message>
+    <message>
+        <source>Método do contorno</source>
+        <translation>Contour method</translation>
+    </message>
+    <message>
+        <source>Razão de calores específicos (gama) do gás:</source>
+        <translation>Ratio of specific heats (gamma) of the gas:</translation>
+    </message>
+    <message>
+        <source>Como o &quot;Cálculo&quot; projeta o contorno do sino</source>
+        <translation>How &quot;Calculate&quot; designs the bell contour</translation>
+    </message>
+    <message>
+        <source>Nota do projeto</source>
+        <translation>Design note</translation>
+    </message>
+    <message>
+        <source>Comparar contornos</source>
+        <translation>Compare contours</translation>
+    </message>
+    <message>
+        <source>Desenha o contorno de cada método para as entradas, com legenda, e tabela comprimento, eficiência, empuxo e área de parede</source>
+        <translation>Draws each method's contour for the entries, with a legend, and tabulates length, efficiency, thrust and wall area</translation>
+    </message>
 </context>
 </TS>
