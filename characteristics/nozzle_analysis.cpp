@@ -133,8 +133,18 @@ AnalysisResult AnalyzeProfile(const ProfileTable& profile, const AnalysisOptions
     result.throatCurvatureRadiusCm = wall.curvatureRadius * wall.throatRadiusCm;
     result.wallFromHeader = wall.source == WallSource::HeaderGeometry;
 
-    const CharacteristicNet net =
-        MarchNet(InitialValueLine(wall.curvatureRadius, gas, result.options.characteristics), *wall.shape, gas);
+    std::vector<FlowPoint> initialLine = InitialValueLine(wall.curvatureRadius, gas, result.options.characteristics);
+    for (const FlowPoint& p : initialLine) {
+        if (!std::isfinite(p.x) || !(p.mach > 1.0)) {
+            throw Error(Format("profile \"%s\" cannot be analysed: its throat is too sharp for the transonic "
+                               "solution (wall radius of curvature %g throat radii)",
+                               path.c_str(), wall.curvatureRadius),
+                        Format("o perfil \"%s\" não pode ser analisado: a garganta é aguda demais para a solução "
+                               "transônica (raio de curvatura da parede %g raios da garganta)",
+                               path.c_str(), wall.curvatureRadius));
+        }
+    }
+    const CharacteristicNet net = MarchNet(std::move(initialLine), *wall.shape, gas);
     const std::vector<FlowPoint> exitPlane = ExitPlaneFlow(net, wall.shape->XEnd(), options.gamma);
     const FluxIntegrals in = IntegrateAcross(net.lines.front(), gas);
     const FluxIntegrals out = IntegrateAcross(exitPlane, gas);
@@ -181,6 +191,14 @@ AnalysisResult AnalyzeProfile(const ProfileTable& profile, const AnalysisOptions
     result.separationXCmSummerfield = toCm(separation.xSummerfield);
     result.cfAmbientSeparated = separation.cfAmbientSeparated;
 
+    for (double figure : {result.efficiency, result.cfVacuum, result.cfAmbientSeparated, result.exitMachMean,
+                          result.exitMachAxis, result.massBalance}) {
+        if (!std::isfinite(figure)) {
+            throw Error("profile \"" + path + "\" cannot be analysed: the characteristic net gives no finite figures",
+                        "o perfil \"" + path + "\" não pode ser analisado: a rede de características não dá valores "
+                        "finitos");
+        }
+    }
     for (const std::vector<FlowPoint>& line : net.lines) result.netLines.push_back(InCm(line, wall));
     for (const std::vector<FlowPoint>& line : LeftRunningLines(net)) result.netLines.push_back(InCm(line, wall));
     return result;
