@@ -85,6 +85,14 @@ TEST_F(AnalyzeEndToEnd, OneAnalysisInEveryForm) {
 
     args = {"analyze", "--csv", "wall.csv", "--png", "net.png"};
     args.insert(args.end(), conditions.begin(), conditions.end());
+#ifndef BELLNOZZLE_TEST_GUI
+    // Without the window build the picture is refused, and nothing written.
+    const Result noPicture = Run(args);
+    EXPECT_EQ(noPicture.status, 1);
+    EXPECT_NE(noPicture.err.find("--png"), std::string::npos) << noPicture.err;
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "wall.csv"));
+    args.erase(args.begin() + 3, args.begin() + 5);
+#endif
     const Result text = Run(args);
     ASSERT_EQ(text.status, 0) << text.err;
     std::istringstream lines(text.out);
