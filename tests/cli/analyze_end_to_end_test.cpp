@@ -192,12 +192,4 @@ TEST_F(AnalyzeEndToEnd, ConeBellAndARefusedWall) {
     EXPECT_NE(summary.out.find("\ncf_vacuum="), std::string::npos);
 }
 
-// A net too large to finish in a few seconds is refused, not run.
-TEST_F(AnalyzeEndToEnd, AHugeNetIsRefusedAtOnce) {
-    ASSERT_EQ(Run({"design"}).status, 0);
-    const Result result = Run({"analyze", "--characteristics", "100000"});
-    EXPECT_EQ(result.status, 1);
-    EXPECT_NE(result.err.find("characteristics"), std::string::npos) << result.err;
-}
-
 }  // namespace
