@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "characteristics/analysis_report.h"
 #include "characteristics/analysis_summary.h"
 #include "core/conical_contour.h"
 #include "core/design_summary.h"
