@@ -19,6 +19,11 @@ constexpr double kSurfaceAngleStep = 0.004;
 constexpr int kSurfaceSteps = 20000;
 // The lip is solved until its radius and x are this close (relative).
 constexpr double kLipTolerance = 1e-7;
+// The search for the kernel characteristic brackets the length by moving
+// the axis' Prandtl-Meyer angle (1 - this) of the way to the largest one
+// the kernel may reach at each step, at most this many times.
+constexpr double kBracketShrink = 0.8;
+constexpr int kLargestBracketSteps = 60;
 // D stays this fraction of AD0 off the axis, where Rao's second constant
 // vanishes and DE degenerates into the ideal nozzle's.
 constexpr double kSmallestFraction = 1e-6;
@@ -238,49 +243,65 @@ DesignedWall DesignThrustOptimizedWall(double gamma, double epsilon, double leng
                length, epsilon, ideal.x.back());
     }
     const auto tooShort = [&] {
-        Refuse("a thrust-optimised contour of %g throat radii cannot reach epsilon %g: the throat arc cannot "
-               "turn the flow enough so soon (the ideal nozzle is %g throat radii long); choose a longer length",
-               "um contorno de empuxo ótimo de %g raios da garganta não alcança epsilon %g: o arco da garganta "
-               "não consegue expandir o escoamento tão cedo (o bocal ideal tem %g raios da garganta); escolha "
-               "um comprimento maior",
+        Refuse("a thrust-optimised contour of %g throat radii at epsilon %g is shorter than those this tool "
+               "can start from the throat arc (the ideal nozzle is %g throat radii long); choose a longer length "
+               "or --method parabola",
+               "um contorno de empuxo ótimo de %g raios da garganta em epsilon %g é mais curto que os que esta "
+               "ferramenta consegue iniciar no arco da garganta (o bocal ideal tem %g raios da garganta); escolha "
+               "um comprimento maior ou a parábola ótima",
                length, epsilon, ideal.x.back());
     };
-    // The lip's x at the kernel characteristic kernelMach, D placed for the
-    // lip radius; shorter contours start from later characteristics.
+    // The lip's x on the kernel characteristic whose axis point has the
+    // Prandtl-Meyer angle nu, D placed for the lip radius; shorter contours
+    // start from later characteristics, whose axis Mach number grows without
+    // bound as nu nears its largest value (the arc end turning slowly).
+    // NaN where the kernel cannot be marched that far.
     std::optional<Design> design;
-    const auto gap = [&](double kernelMach) {
+    const auto gap = [&](double nu) {
+        const double kernelMach = MachFromPrandtlMeyer(nu, gamma, idealMach);
+        if (!std::isfinite(kernelMach)) return double(NAN);
         if (kernelMach > family.Kernel().MaxExitMach()) {
             try {
                 family.Kernel().Extend(kernelMach * 1.02);
             } catch (const Error&) {
-                tooShort();
+                return double(NAN);
             }
         }
         design = family.WithLipRadius(kernelMach, rLip);
-        return design ? design->de.points.back().x - length : HUGE_VAL;
+        return design ? design->de.points.back().x - length : double(NAN);
     };
-    double lo = idealMach, gapLo = ideal.x.back() - length;
-    double hi = lo, gapHi = gapLo;
-    for (int grow = 0; grow < 40 && gapHi > 0.0; ++grow) {
-        lo = hi;
-        gapLo = gapHi;
-        hi = hi * 1.05;
-        gapHi = gap(hi);
+    // Bracket the length, stepping towards the largest angle the kernel
+    // reaches (which is found on the way).
+    double lo = PrandtlMeyerAngle(idealMach, gamma), gapLo = ideal.x.back() - length;
+    double hi = NAN, gapHi = NAN, cap = MaxPrandtlMeyerAngle(gamma);
+    for (int step = 0; step < kLargestBracketSteps && std::isnan(hi); ++step) {
+        const double nu = cap - (cap - lo) * kBracketShrink;
+        const double g = gap(nu);
+        if (std::isnan(g)) {
+            cap = nu;
+        } else if (g > 0.0) {
+            lo = nu;
+            gapLo = g;
+        } else {
+            hi = nu;
+            gapHi = g;
+        }
     }
-    if (gapHi > 0.0) tooShort();
+    if (std::isnan(hi)) tooShort();
     // Regula falsi (Illinois) on the kernel characteristic.
     int side = 0;
     for (int step = 0; step < 80; ++step) {
-        const double mach = lo + (hi - lo) * gapLo / (gapLo - gapHi);
-        const double g = gap(mach);
+        const double nu = lo + (hi - lo) * gapLo / (gapLo - gapHi);
+        const double g = gap(nu);
+        if (std::isnan(g)) tooShort();
         if (std::fabs(g) < kLipTolerance * length) break;
         if (g > 0.0) {
-            lo = mach;
+            lo = nu;
             gapLo = g;
             if (side == -1) gapHi *= 0.5;
             side = -1;
         } else {
-            hi = mach;
+            hi = nu;
             gapHi = g;
             if (side == 1) gapLo *= 0.5;
             side = 1;
