@@ -242,14 +242,15 @@ DesignedWall DesignThrustOptimizedWall(double gamma, double epsilon, double leng
                "menor que o do bocal ideal, %g raios da garganta; escolha um comprimento menor ou o bocal ideal",
                length, epsilon, ideal.x.back());
     }
-    const auto tooShort = [&] {
+    // shortest: the shortest contour of this area ratio the search reached.
+    const auto tooShort = [&](double shortest) {
         Refuse("a thrust-optimised contour of %g throat radii at epsilon %g is shorter than those this tool "
-               "can start from the throat arc (the ideal nozzle is %g throat radii long); choose a longer length "
+               "can start from the throat arc (the shortest is about %.4g throat radii); choose a longer length "
                "or --method parabola",
                "um contorno de empuxo ótimo de %g raios da garganta em epsilon %g é mais curto que os que esta "
-               "ferramenta consegue iniciar no arco da garganta (o bocal ideal tem %g raios da garganta); escolha "
-               "um comprimento maior ou a parábola ótima",
-               length, epsilon, ideal.x.back());
+               "ferramenta consegue iniciar no arco da garganta (o mais curto tem cerca de %.4g raios da "
+               "garganta); escolha um comprimento maior ou a parábola ótima",
+               length, epsilon, shortest);
     };
     // The lip's x on the kernel characteristic whose axis point has the
     // Prandtl-Meyer angle nu, D placed for the lip radius; shorter contours
@@ -287,13 +288,13 @@ DesignedWall DesignThrustOptimizedWall(double gamma, double epsilon, double leng
             gapHi = g;
         }
     }
-    if (std::isnan(hi)) tooShort();
+    if (std::isnan(hi)) tooShort(length + gapLo);
     // Regula falsi (Illinois) on the kernel characteristic.
     int side = 0;
     for (int step = 0; step < 80; ++step) {
         const double nu = lo + (hi - lo) * gapLo / (gapLo - gapHi);
         const double g = gap(nu);
-        if (std::isnan(g)) tooShort();
+        if (std::isnan(g)) tooShort(length + gapLo);
         if (std::fabs(g) < kLipTolerance * length) break;
         if (g > 0.0) {
             lo = nu;
@@ -307,7 +308,7 @@ DesignedWall DesignThrustOptimizedWall(double gamma, double epsilon, double leng
             side = 1;
         }
     }
-    if (!design) tooShort();
+    if (!design) tooShort(length + gapLo);
     DesignedWall wall = WallThrough(*design, family.GasOf(), kDesignWallSteps);
     wall.exitMach = design->de.points.back().mach;
     wall.dischargeCoefficient = design->carried / ChokedMassFlux(gamma);

@@ -26,7 +26,7 @@ struct Entries {
 TEST(ThrustOptimizedContour, EndsAtTheRequestedAreaRatioAndLengthOnAGrowingWall) {
     for (const Entries& e : {Entries{5.0f, 10.0f, 80.0f, 1.4}, Entries{0.1f, 25.0f, 80.0f, 1.2},
                              Entries{200.0f, 10.0f, 70.0f, 1.2}, Entries{5.0f, 50.0f, 90.0f, 1.4},
-                             Entries{5.0f, 4.0f, 60.0f, 1.4}}) {
+                             Entries{5.0f, 4.0f, 60.0f, 1.4}, Entries{5.0f, 200.0f, 120.0f, 1.4}}) {
         const DesignedProfile design =
             DesignProfile(Request(ContourMethod::Toc, e.diameter, e.epsilon, e.lengthPercent, e.gamma));
         const std::vector<ContourPoint> points = PointsOf(design.profileText);
