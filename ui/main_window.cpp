@@ -11,6 +11,7 @@
 #include "core/entry_conversion.h"
 #include "ui/chart_picture.h"
 #include "ui/about_box.h"
+#include "ui/analysis_menu.h"
 #include "ui/case_menu.h"
 #include "ui/cad_menu.h"
 #include "ui/compare_menu.h"
@@ -177,6 +178,7 @@ void TForm1::BuildMenus() {
     AddCaseMenuItems(*this);
     AddCadMenuItems(*this);
     AddSummaryMenuItems(*this);
+    AddAnalysisMenuItem(*this);
     AddMeshMenuItems(*this);
     AddWorkFolderMenuItem(*this);
     AddMenuItem(MenuAjuda, QT_TRANSLATE_NOOP("Ui", "Ajuda..."),

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "characteristics/analysis_summary.h"
 #include "core/conical_contour.h"
 #include "core/design_summary.h"
 #include "core/error.h"
@@ -125,8 +126,16 @@ void ToggleCone(TForm1& form, ReferenceConeOverlay& overlay) {
 }
 
 void ShowSummary(TForm1& form) {
-    const DesignSummary summary = SummarizeProfileFile(kProfileFileName, FlowConditions{});
-    form.Memo1->setPlainText(SummaryPaneText(summary));
+    // The 1-D figures in labelled lines, then the 2-D analysis of the same
+    // wall (or why the analysis refused it; the 1-D figures stand either way).
+    const moc::AnalysedSummary summary = moc::SummarizeProfileFileWithAnalysis(kProfileFileName, FlowConditions{});
+    QString text = SummaryPaneText(summary.summary) + QLatin1Char('\n');
+    if (summary.analysis) {
+        text += QString::fromStdString(moc::FormatAnalysisTextPortuguese(*summary.analysis));
+    } else {
+        text += Ui::tr("Análise 2-D recusada: %1").arg(QString::fromStdString(summary.refusal)) + QLatin1Char('\n');
+    }
+    form.Memo1->setPlainText(text);
 }
 
 }  // namespace
