@@ -4,6 +4,7 @@
 
 #include "characteristics/best_parabola.h"
 #include "characteristics/ideal_designs.h"
+#include "characteristics/thrust_optimized_contour.h"
 #include "core/chart_range.h"
 #include "core/profile_reader.h"
 #include "core/conical_contour.h"
@@ -115,6 +116,20 @@ DesignedProfile DesignBestParabola(const DesignRequest& request) {
     return out;
 }
 
+// Rao's contour ending at the requested length and area ratio.
+DesignedProfile DesignToc(const DesignRequest& request) {
+    DesignedProfile out;
+    out.method = ContourMethod::Toc;
+    out.Rt = static_cast<float>(double(request.diameter) * 0.5);
+    const float cone = ReferenceConeLength(out.Rt, request.epsilon);
+    const double length = double(cone) * double(request.lengthPercent) * 0.01 / double(out.Rt);
+    const DesignedWall wall = DesignThrustOptimizedWall(request.gamma, request.epsilon, length);
+    out.profileText = FormatDesignedProfile(out.Rt, request.epsilon, request.lengthPercent, wall);
+    out.thetaN = static_cast<float>(wall.theta.front() * 180.0 / 3.141592653589793);
+    out.thetaS = static_cast<float>(wall.theta.back() * 180.0 / 3.141592653589793);
+    return out;
+}
+
 void RequireGamma(double gamma) {
     if (std::isfinite(gamma) && gamma > 1.0 && gamma <= 5.0 / 3.0) return;
     throw Error(Format("gamma must lie above 1 and at most 5/3 (got %g)", gamma),
@@ -178,12 +193,11 @@ DesignedProfile DesignProfile(const DesignRequest& request) {
         case ContourMethod::Parabola:
             RequireMocEntries(request);
             return RequireNozzleWall(DesignBestParabola(request));
-        default:
-            break;
+        case ContourMethod::Toc:
+            RequireMocEntries(request);
+            return RequireNozzleWall(DesignToc(request));
     }
-    throw Error(std::string("the contour method '") + ContourMethodName(request.method) + "' is not built yet",
-                std::string("o método de contorno '") + ContourMethodName(request.method) +
-                    "' ainda não existe");
+    return DesignChartParabola(request);
 }
 
 }  // namespace bellnozzle::moc

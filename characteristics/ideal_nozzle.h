@@ -72,11 +72,12 @@ public:
     // up to the first wall point beyond that x.
     DesignedWall Wall(double exitMach, int exitSteps, double xStop = HUGE_VAL) const;
 
-private:
     // AD: the kernel's right-running characteristic reaching the axis at
     // exitMach, interpolated between the two that bracket it, from D (index
-    // 0) up to A on the arc.
+    // 0) up to A on the arc. The thrust-optimised contour starts from it too.
     std::vector<FlowPoint> LastKernelCharacteristic(double exitMach) const;
+
+private:
 
     Gas gas_;
     double massFlow_ = 0, dischargeCoefficient_ = 0;
