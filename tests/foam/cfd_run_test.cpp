@@ -84,7 +84,10 @@ TEST_F(CfdRun, SerialRunSettlesOnOneDimensionalTheory) {
 
     const MachField field = ReadMachField(caseDir);
     EXPECT_EQ(field.outlines.size(), std::size_t(2 * kAxialCells * kRadialCells));
-    EXPECT_NEAR(field.time, report.endTime, 1e-6 * report.endTime);
+    // The run-time control ended it once settled, well before its end time,
+    // and the fields were written where it stopped (within one sampling).
+    EXPECT_LT(report.timeReached, 0.5 * report.endTime);
+    EXPECT_NEAR(field.time, report.timeReached, report.endTime / 400);
     EXPECT_GT(field.minMach, 0.01);
     EXPECT_LT(field.minMach, 0.5);  // the inlet is subsonic
     EXPECT_GT(field.maxMach, mach);
