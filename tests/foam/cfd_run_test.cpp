@@ -64,9 +64,10 @@ TEST_F(CfdRun, SerialRunSettlesOnOneDimensionalTheory) {
     ASSERT_EQ(result.outcome, RunOutcome::Finished) << result.english;
     ASSERT_FALSE(fractions.empty());
     EXPECT_TRUE(std::is_sorted(fractions.begin(), fractions.end()));
-    EXPECT_GT(fractions.back(), 0.9);
 
     const CaseReport report = ReadCaseReport(caseDir);
+    // Progress runs against the end time, the upper bound of a run that ends once settled.
+    EXPECT_GT(fractions.back(), 0.5 * report.timeReached / report.endTime);
     serial = report;
     EXPECT_TRUE(report.settled) << report.settledWhy;
 
