@@ -51,29 +51,61 @@ std::string RegionsText(const std::vector<GradingRegion>& regions, int cells) {
 
 }  // namespace
 
+// The ratio r of neighbouring cells for which cells cells, the first of size
+// first, fill length: first (r^cells - 1) / (r - 1) = length.
+double GrowthRatio(double first, int cells, double length) {
+    auto filled = [&](double r) {
+        return std::fabs(r - 1) < 1e-12 ? first * cells : first * (std::pow(r, cells) - 1) / (r - 1);
+    };
+    double low = 0.2, high = 5;
+    for (int i = 0; i < 200; ++i) {
+        const double mid = (low + high) / 2;
+        (filled(mid) < length ? low : high) = mid;
+    }
+    return (low + high) / 2;
+}
+
 AxialGrading ClusterAtThroat(const WallLine& wall, int axialCells) {
     const double inlet = wall.InletX(), exit = wall.ExitX(), throat = wall.ThroatX();
     const double rt = wall.ThroatRadius();
-    const double a = std::max(inlet, throat - kThroatRegionUpstream * rt);
-    const double b = std::min(exit, throat + kThroatRegionDownstream * rt);
-    // A stretch shorter than a thousandth of the nozzle is left out.
-    const double tiny = 1e-3 * (exit - inlet);
+    double a = std::max(inlet, throat - kThroatRegionUpstream * rt);
+    double b = std::min(exit, throat + kThroatRegionDownstream * rt);
+    // The throat's cell size if the inlet and exit stretches grow as meant;
+    // a stretch that would get fewer than three cells joins the throat's.
+    auto throatSize = [&] {
+        return ((a - inlet) / MeanSize(kInletGrowth, 1) + (b - a) + (exit - b) / MeanSize(1, kExitGrowth)) /
+               axialCells;
+    };
+    if (a - inlet < 3 * kInletGrowth * throatSize()) a = inlet;
+    if (exit - b < 3 * MeanSize(1, kExitGrowth) * throatSize()) b = exit;
+
     std::vector<Stretch> stretches;
-    if (a - inlet > tiny) stretches.push_back({inlet, a, kInletGrowth, 1});
-    stretches.push_back({stretches.empty() ? inlet : a, exit - b > tiny ? b : exit, 1, 1});
-    if (exit - b > tiny) stretches.push_back({b, exit, 1, kExitGrowth});
-    if (axialCells < static_cast<int>(stretches.size())) stretches = {{inlet, exit, 1, 1}};
+    if (a > inlet) stretches.push_back({inlet, a, kInletGrowth, 1});
+    stretches.push_back({a, b, 1, 1});
+    if (b < exit) stretches.push_back({b, exit, 1, kExitGrowth});
+    if (axialCells < 3 * static_cast<int>(stretches.size())) stretches = {{inlet, exit, 1, 1}};
 
     std::vector<double> shares;
     for (const Stretch& s : stretches) shares.push_back((s.to - s.from) / MeanSize(s.startSize, s.endSize));
     const std::vector<int> cells = Apportion(shares, axialCells);
+
+    // The throat's cells are uniform; the others grow from its size at the
+    // joint so that neighbouring cells never jump in size.
+    std::size_t middle = 0;
+    while (stretches[middle].startSize != 1 || stretches[middle].endSize != 1) ++middle;
+    const double size = (stretches[middle].to - stretches[middle].from) / cells[middle];
 
     AxialGrading grading;
     grading.cells = axialCells;
     const double arc = wall.Length();
     for (std::size_t i = 0; i < stretches.size(); ++i) {
         const Stretch& s = stretches[i];
-        const double expansion = s.endSize / s.startSize;
+        double expansion = 1;
+        if (i != middle && cells[i] > 1) {
+            const double r = GrowthRatio(size, cells[i], s.to - s.from);
+            // Towards the inlet the stretch runs against the edge's direction.
+            expansion = std::pow(i < middle ? 1 / r : r, cells[i] - 1);
+        }
         grading.axis.push_back({(s.to - s.from) / (exit - inlet), cells[i], expansion});
         grading.wall.push_back({(wall.ArcAt(s.to) - wall.ArcAt(s.from)) / arc, cells[i], expansion});
     }
