@@ -85,14 +85,21 @@ AxialGrading ClusterAtThroat(const WallLine& wall, int axialCells) {
     if (b < exit) stretches.push_back({b, exit, 1, kExitGrowth});
     if (axialCells < 3 * static_cast<int>(stretches.size())) stretches = {{inlet, exit, 1, 1}};
 
+    std::size_t middle = 0;
+    while (stretches[middle].startSize != 1 || stretches[middle].endSize != 1) ++middle;
     std::vector<double> shares;
+    double others = 0;
     for (const Stretch& s : stretches) shares.push_back((s.to - s.from) / MeanSize(s.startSize, s.endSize));
+    for (std::size_t i = 0; i < shares.size(); ++i) others += i == middle ? 0 : shares[i];
+    // A long nozzle would leave the throat few cells: it keeps its share.
+    if (others > 0 && shares[middle] < kThroatCellShare * (shares[middle] + others)) {
+        const double scale = (1 - kThroatCellShare) / kThroatCellShare * shares[middle] / others;
+        for (std::size_t i = 0; i < shares.size(); ++i) shares[i] *= i == middle ? 1 : scale;
+    }
     const std::vector<int> cells = Apportion(shares, axialCells);
 
     // The throat's cells are uniform; the others grow from its size at the
     // joint so that neighbouring cells never jump in size.
-    std::size_t middle = 0;
-    while (stretches[middle].startSize != 1 || stretches[middle].endSize != 1) ++middle;
     const double size = (stretches[middle].to - stretches[middle].from) / cells[middle];
 
     AxialGrading grading;

@@ -33,6 +33,8 @@ inline constexpr double kThroatRegionUpstream = 1.0;
 inline constexpr double kThroatRegionDownstream = 1.0;
 inline constexpr double kInletGrowth = 2.0;
 inline constexpr double kExitGrowth = 5.0;
+// At least this share of the axial cells lies in the throat region.
+inline constexpr double kThroatCellShare = 0.4;
 inline constexpr double kRadialExpansion = 0.3;  // wall cell over axis cell
 
 AxialGrading ClusterAtThroat(const WallLine& wall, int axialCells);

@@ -82,6 +82,15 @@ TEST_F(CfdRun, SerialRunSettlesOnOneDimensionalTheory) {
     EXPECT_LE(report.massFlowCfd, choked);
     EXPECT_GE(report.massFlowCfd, 0.95 * choked);
     EXPECT_LT(std::fabs(report.massImbalance), 0.001);
+    // Against the 2-D analysis of the same wall.
+    EXPECT_TRUE(report.analysisUnavailable.empty()) << report.analysisUnavailable;
+    if (report.analysisUnavailable.empty()) {
+        EXPECT_NEAR(report.dischargeCoefficientCfd, report.dischargeCoefficientMoc,
+                    0.01 * report.dischargeCoefficientMoc);
+        EXPECT_NEAR(report.machExitCfd, report.machExitMoc, 0.02 * report.machExitMoc);
+        EXPECT_NEAR(report.thrustCoefficientCfd, report.cfVacuumMoc, 0.015 * report.cfVacuumMoc);
+    }
+    EXPECT_EQ(report.wall.size(), std::size_t(kAxialCells));
 
     const MachField field = ReadMachField(caseDir);
     EXPECT_EQ(field.outlines.size(), std::size_t(2 * kAxialCells * kRadialCells));
