@@ -6,7 +6,10 @@
 # difference from it past the throat too). Runs one at a time: the machine's
 # cores are the solver's.
 #
-#   usage: bench/cfd_timing.sh BELLNOZZLE [--mesh NXxNY]... [--np N] [--start 1d|fill] [DESIGN...]
+#   usage: bench/cfd_timing.sh BELLNOZZLE [--mesh NXxNY]... [--np N] [--start 1d|fill] [--keep DIR]
+#                              [DESIGN...]
+# --keep DIR keeps the cases in DIR (a folder of its own a run), for ParaView
+# or a later 'bellnozzle report'; otherwise they go to a temporary folder.
 #   DESIGN: DIAMETER_CM/LENGTH_PERCENT/EPSILON (default 5/80/10, the initial design)
 #   e.g.    bench/cfd_timing.sh build/cli/bellnozzle --mesh 100x20 --mesh 200x40 1/60/5 10/100/50
 # The goal for the initial design on 100 x 20: at most 60 s wall on two cores.
@@ -14,19 +17,25 @@ set -eu
 [ $# -ge 1 ] || { sed -n '2,/^$/s/^# \{0,1\}//p' "$0"; exit 2; }
 bellnozzle=$(realpath "$1")
 shift
-meshes=() np=1 start=1d designs=()
+meshes=() np=1 start=1d designs=() keep=
 while [ $# -gt 0 ]; do
     case "$1" in
         --mesh) meshes+=("$2"); shift 2 ;;
         --np) np=$2; shift 2 ;;
         --start) start=$2; shift 2 ;;
+        --keep) keep=$2; shift 2 ;;
         *) designs+=("$1"); shift ;;
     esac
 done
 [ ${#meshes[@]} -gt 0 ] || meshes=(100x20)
 [ ${#designs[@]} -gt 0 ] || designs=(5/80/10)
-work=$(mktemp -d "${TMPDIR:-/tmp}/cfd_timing.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+if [ -n "$keep" ]; then
+    mkdir -p "$keep"
+    work=$keep
+else
+    work=$(mktemp -d "${TMPDIR:-/tmp}/cfd_timing.XXXXXX")
+    trap 'rm -rf "$work"' EXIT
+fi
 
 value() { sed -n "s/^  \"$1\": \\([^,]*\\),\$/\\1/p" "$2"; }
 percent() {
@@ -38,13 +47,13 @@ printf '%-12s %-8s %-5s %8s %8s %-7s %-9s %-9s %-9s %-9s %-9s %-9s %-8s\n' desig
 for design in "${designs[@]}"; do
     IFS=/ read -r diameter length epsilon <<< "$design"
     for mesh in "${meshes[@]}"; do
-        dir="$work/${diameter}_${length}_${epsilon}_$mesh"
+        dir="$work/${diameter}_${length}_${epsilon}_${mesh}_$start"
         mkdir -p "$dir"
         "$bellnozzle" design --dir "$dir" --diameter "$diameter" --length "$length" --epsilon "$epsilon" > /dev/null
         TIMEFORMAT='%R %U %S'
         # From writing the case to the settled report, as a user runs it.
         times=$( { time "$bellnozzle" case --dir "$dir" --nx "${mesh%x*}" --ny "${mesh#*x}" --np "$np" \
-                        --start "$start" > /dev/null \
+                        --start "$start" --force > /dev/null \
                    && "$bellnozzle" cfd "$dir/nozzle_case" > /dev/null 2> "$dir/cfd.err" \
                    && "$bellnozzle" report "$dir/nozzle_case" --json > "$dir/report.json"; } 2>&1 ) ||
             { echo "$design $mesh: failed: $(tail -n 1 "$dir/cfd.err")"; continue; }
