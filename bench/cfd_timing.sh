@@ -52,10 +52,10 @@ for design in "${designs[@]}"; do
         "$bellnozzle" design --dir "$dir" --diameter "$diameter" --length "$length" --epsilon "$epsilon" > /dev/null
         TIMEFORMAT='%R %U %S'
         # From writing the case to the settled report, as a user runs it.
-        times=$( { time "$bellnozzle" case --dir "$dir" --nx "${mesh%x*}" --ny "${mesh#*x}" --np "$np" \
-                        --start "$start" --force > /dev/null \
-                   && "$bellnozzle" cfd "$dir/nozzle_case" > /dev/null 2> "$dir/cfd.err" \
-                   && "$bellnozzle" report "$dir/nozzle_case" --json > "$dir/report.json"; } 2>&1 ) ||
+        times=$( { time { "$bellnozzle" case --dir "$dir" --nx "${mesh%x*}" --ny "${mesh#*x}" --np "$np" \
+                              --start "$start" --force > /dev/null &&
+                          "$bellnozzle" cfd "$dir/nozzle_case" > /dev/null 2> "$dir/cfd.err" &&
+                          "$bellnozzle" report "$dir/nozzle_case" --json > "$dir/report.json"; }; } 2>&1 ) ||
             { echo "$design $mesh: failed: $(tail -n 1 "$dir/cfd.err")"; continue; }
         read -r wall user system <<< "$times"
         # The solver's own processes count in user and system time.
