@@ -132,8 +132,9 @@ void CompareWithAnalysis(const std::string& caseDir, const GasConditions& gas, C
         r.dischargeCoefficientMoc = a.dischargeCoefficient;
         r.cfVacuumMoc = a.cfVacuum;
         for (const moc::WallStation& s : a.wall) r.wallMoc.push_back({s.xCm, s.pRatio});
-        r.wallDifferenceMoc =
-            LargestDifference(r.wall, r.wallMoc, r.throatXCm + kWallCompareFromThroat * r.throatRadiusCm);
+        const double from = r.throatXCm + kWallCompareFromThroat * r.throatRadiusCm;
+        r.wallDifferenceMoc = LargestDifference(r.wall, r.wallMoc, from);
+        r.wallRelativeDifferenceMoc = LargestDifference(r.wall, r.wallMoc, from, true);
     } catch (const Error& error) {
         r.analysisUnavailable = error.what();
         r.analysisUnavailablePortuguese = error.Portuguese();
@@ -173,8 +174,10 @@ std::string AnalysisText(const CaseReport& r, bool portuguese) {
         t += Pad(G(line.cfd), 14) + Pad(G(line.moc), 14) + Percent(Difference(line.cfd, line.moc)) + "\n";
     }
     const std::string from = G(r.throatXCm + kWallCompareFromThroat * r.throatRadiusCm, 4);
-    t += portuguese ? "p/p0 na parede, maior diferença a jusante de x = " + from + " cm: " + G(r.wallDifferenceMoc, 3)
-                    : "wall p/p0, largest difference downstream of x = " + from + " cm: " + G(r.wallDifferenceMoc, 3);
+    t += portuguese ? "p/p0 na parede, maior diferença a jusante de x = " + from + " cm: " + G(r.wallDifferenceMoc, 3) +
+                          " (" + Percent(r.wallRelativeDifferenceMoc, false) + " do p/p0 local)"
+                    : "wall p/p0, largest difference downstream of x = " + from + " cm: " + G(r.wallDifferenceMoc, 3) +
+                          " (" + Percent(r.wallRelativeDifferenceMoc, false) + " of the local p/p0)";
     return t + "\n";
 }
 
@@ -389,6 +392,7 @@ std::string FormatReportJson(const CaseReport& r) {
     number("cf_vacuum_cfd", r.thrustCoefficientCfd);
     number("cf_vacuum_moc", r.cfVacuumMoc);
     number("wall_p_ratio_max_difference_moc", r.wallDifferenceMoc);
+    number("wall_p_ratio_max_relative_difference_moc", r.wallRelativeDifferenceMoc);
     if (r.analysisUnavailable.empty()) {
         key("analysis_unavailable");
         t += "null";

@@ -48,6 +48,7 @@ struct CaseReport {
     // The largest |p/p0| difference from the analysis downstream of the
     // throat region (kWallCompareFromThroat throat radii past the throat).
     double wallDifferenceMoc = NAN;
+    double wallRelativeDifferenceMoc = NAN;  // the same over the analysis' p/p0
 };
 
 inline constexpr double kWallCompareFromThroat = 1.0;

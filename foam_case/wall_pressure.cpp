@@ -81,7 +81,7 @@ std::vector<WallPressurePoint> OneDimensionalWall(const std::vector<WallPressure
 }
 
 double LargestDifference(const std::vector<WallPressurePoint>& faces,
-                         const std::vector<WallPressurePoint>& reference, double fromXCm) {
+                         const std::vector<WallPressurePoint>& reference, double fromXCm, bool relative) {
     double largest = NAN;
     if (reference.size() < 2) return largest;
     for (const WallPressurePoint& face : faces) {
@@ -93,7 +93,7 @@ double LargestDifference(const std::vector<WallPressurePoint>& faces,
         const double span = next->xCm - lower->xCm;
         const double t = span > 0 ? (face.xCm - lower->xCm) / span : 0;
         const double expected = lower->pRatio + t * (next->pRatio - lower->pRatio);
-        const double difference = std::fabs(face.pRatio - expected);
+        const double difference = std::fabs(face.pRatio - expected) / (relative ? expected : 1.0);
         if (!(difference <= largest)) largest = difference;
     }
     return largest;

@@ -32,8 +32,9 @@ std::vector<WallPressurePoint> OneDimensionalWall(const std::vector<WallPressure
 
 // The largest |p/p0 difference| between the run and a reference (linear
 // between its stations) over the faces from fromXCm on that the reference
-// covers; NaN when none.
+// covers, or with relative set the largest |difference| over the reference's
+// p/p0; NaN when none.
 double LargestDifference(const std::vector<WallPressurePoint>& faces,
-                         const std::vector<WallPressurePoint>& reference, double fromXCm);
+                         const std::vector<WallPressurePoint>& reference, double fromXCm, bool relative = false);
 
 }  // namespace bellnozzle
