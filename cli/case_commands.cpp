@@ -129,7 +129,8 @@ std::string ProgressLine(const RunProgress& p) {
                 std::string(GText(p.endTime, 4).View()) + " s";
     }
     line += ", " + Duration(p.elapsedSeconds) + " so far";
-    if (p.secondsLeft >= 0) line += ", about " + Duration(p.secondsLeft) + " left";
+    // To the end time: a run that settles sooner ends sooner.
+    if (p.secondsLeft >= 0) line += ", at most about " + Duration(p.secondsLeft) + " left";
     return line;
 }
 

@@ -215,7 +215,9 @@ private:
                     QString::number(progress.endTime, 'g', 4) + " s";
         }
         if (progress.secondsLeft >= 0) {
-            text += QString::fromUtf8(", faltam cerca de ") + QString::number(std::lround(progress.secondsLeft)) + " s";
+            // To the end time: a run that settles sooner ends sooner.
+            text += QString::fromUtf8(", faltam no máximo cerca de ") +
+                    QString::number(std::lround(progress.secondsLeft)) + " s";
         }
         status_->setText(text);
         if (done) Finish();
@@ -246,8 +248,8 @@ private:
         form_.Memo1->setPlainText(QString::fromStdString(FormatReportText(report, true)));
         const MachField field = ReadMachField(caseDir_);
         const QImage picture = DrawRunPicture(field, report, std::max(form_.Image1->Width(), 400));
-        form_.Image1->GetPicture()->Assign(
-            picture.scaled(form_.Image1->Width(), form_.Image1->Height(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        form_.Image1->GetPicture()->Assign(picture.scaled(form_.Image1->Width(), form_.Image1->Height(),
+                                                          Qt::KeepAspectRatio, Qt::SmoothTransformation));
         form_.Image1->PictureChanged();
     }
 
