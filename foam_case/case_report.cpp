@@ -174,10 +174,11 @@ std::string AnalysisText(const CaseReport& r, bool portuguese) {
         t += Pad(G(line.cfd), 14) + Pad(G(line.moc), 14) + Percent(Difference(line.cfd, line.moc)) + "\n";
     }
     const std::string from = G(r.throatXCm + kWallCompareFromThroat * r.throatRadiusCm, 4);
-    t += portuguese ? "p/p0 na parede, maior diferença a jusante de x = " + from + " cm: " + G(r.wallDifferenceMoc, 3) +
-                          " (" + Percent(r.wallRelativeDifferenceMoc, false) + " do p/p0 local)"
-                    : "wall p/p0, largest difference downstream of x = " + from + " cm: " + G(r.wallDifferenceMoc, 3) +
-                          " (" + Percent(r.wallRelativeDifferenceMoc, false) + " of the local p/p0)";
+    const std::string absolute = G(r.wallDifferenceMoc, 3), relative = Percent(r.wallRelativeDifferenceMoc, false);
+    t += portuguese ? "p/p0 na parede, maior diferença a jusante de x = " + from + " cm: " + absolute + " (" +
+                          relative + " do p/p0 local)"
+                    : "wall p/p0, largest difference downstream of x = " + from + " cm: " + absolute + " (" +
+                          relative + " of the local p/p0)";
     return t + "\n";
 }
 
