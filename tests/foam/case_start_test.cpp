@@ -141,12 +141,14 @@ TEST(OneDimensionalStart, EveryCellOnTheIsentropeAtItsAxialPosition) {
     EXPECT_LE(subsonic, 7 * 8);
     EXPECT_GE(supersonic, 7 * 22);
 
-    // The fill start: uniform fields.
+    // The 1-D start ends once settled; the fill start, uniform, runs to its end time.
+    EXPECT_NE(ReadBytes(caseDir / "system/controlDict").find("runTimeControl"), std::string::npos);
     settings.start = CaseStart::Fill;
     WriteCase((dir / "zelto_perfil.txt").string(), caseDir.string(), settings, false);
     for (const char* field : {"0/p", "0/T", "0/U"}) {
         EXPECT_NE(ReadBytes(caseDir / field).find("internalField   uniform "), std::string::npos) << field;
     }
+    EXPECT_EQ(ReadBytes(caseDir / "system/controlDict").find("runTimeControl"), std::string::npos);
 }
 
 // The marker records the start (an older marker without one read as the
