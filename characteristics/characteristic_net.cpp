@@ -72,9 +72,9 @@ public:
             if (p.crossed && !net_.firstCrossing) net_.firstCrossing = previous[j];
             if (!Plausible(p.point, previous[j], line.back())) {
                 // Deep in a fold of crossed characteristics the two no
-                // longer meet where they should: the new line joins the
-                // previous one there and follows it to its end.
-                if (!net_.firstCrossing) net_.firstCrossing = previous[j];
+                // longer meet where they should (or, at the axis, the new
+                // line reaches it first): the new line joins the previous
+                // one there and follows it to its end.
                 line.insert(line.end(), previous.begin() + static_cast<std::ptrdiff_t>(j), previous.end());
                 ids.insert(ids.end(), previousIds.begin() + static_cast<std::ptrdiff_t>(j), previousIds.end());
                 return Finish(line, ids);
@@ -118,24 +118,45 @@ private:
     void Regrid(std::vector<FlowPoint>& line, std::vector<int>& ids) {
         const double scale = line.front().r / double(points_ - 1);
         const std::size_t minimum = line.back().r == 0.0 ? points_ : 2;
-        const auto gap = [&](std::size_t a, std::size_t b) {
-            return std::hypot(line[a].x - line[b].x, line[a].r - line[b].r);
-        };
-        while (line.size() > minimum) {
-            std::size_t closest = 0;
-            for (std::size_t j = 1; j + 1 < line.size(); ++j) {
-                if (closest == 0 || gap(j - 1, j + 1) < gap(closest - 1, closest + 1)) closest = j;
+        const auto gap = [](const FlowPoint& a, const FlowPoint& b) { return std::hypot(a.x - b.x, a.r - b.r); };
+        std::vector<FlowPoint> out;
+        std::vector<int> outIds;
+        out.reserve(line.size() + 8);
+        outIds.reserve(line.size() + 8);
+        // One sweep drops crowded points, keeping the first and the last...
+        std::size_t droppable = line.size() > minimum ? line.size() - minimum : 0;
+        out.push_back(line.front());
+        outIds.push_back(ids.front());
+        for (std::size_t j = 1; j + 1 < line.size(); ++j) {
+            if (droppable > 0 && gap(out.back(), line[j + 1]) < kClosestPair * scale) {
+                --droppable;
+                continue;
             }
-            if (closest == 0 || !(gap(closest - 1, closest + 1) < kClosestPair * scale)) break;
-            line.erase(line.begin() + static_cast<std::ptrdiff_t>(closest));
-            ids.erase(ids.begin() + static_cast<std::ptrdiff_t>(closest));
+            out.push_back(line[j]);
+            outIds.push_back(ids[j]);
         }
-        for (;;) {
+        out.push_back(line.back());
+        outIds.push_back(ids.back());
+        // ...and another splits long intervals evenly.
+        line.clear();
+        ids.clear();
+        line.push_back(out.front());
+        ids.push_back(outIds.front());
+        for (std::size_t j = 1; j < out.size(); ++j) {
+            const int parts = static_cast<int>(std::ceil(gap(out[j - 1], out[j]) / (kWidestInterval * scale)));
+            for (int k = 1; k < parts; ++k) {
+                line.push_back(Interpolate(out[j - 1], out[j], double(k) / parts, gas_.gamma));
+                ids.push_back(nextId_++);
+            }
+            line.push_back(out[j]);
+            ids.push_back(outIds[j]);
+        }
+        // A line that reaches the axis keeps at least the initial line's count.
+        while (line.size() < minimum) {
             std::size_t widest = 1;
             for (std::size_t j = 2; j < line.size(); ++j) {
-                if (gap(j - 1, j) > gap(widest - 1, widest)) widest = j;
+                if (gap(line[j - 1], line[j]) > gap(line[widest - 1], line[widest])) widest = j;
             }
-            if (line.size() >= minimum && gap(widest - 1, widest) <= kWidestInterval * scale) break;
             line.insert(line.begin() + static_cast<std::ptrdiff_t>(widest),
                         Interpolate(line[widest - 1], line[widest], 0.5, gas_.gamma));
             ids.insert(ids.begin() + static_cast<std::ptrdiff_t>(widest), nextId_++);

@@ -21,6 +21,7 @@ namespace {
 // 5/3; chamber pressures reach a few hundred bar).
 constexpr double kMaxGamma = 2.0;
 constexpr double kMaxChamberPressureBar = 10000.0;
+constexpr double kNetGrowth = 2.5;
 
 [[noreturn]] void RefuseOption(const std::string& english, const std::string& portuguese) {
     throw Error("analysis refused: " + english, "análise recusada: " + portuguese);
@@ -107,6 +108,29 @@ double MeanMach(const std::vector<FlowPoint>& plane, bool planar) {
     return planar ? integral / re : integral / (re * re);  // (signed steps: a fold counts once)
 }
 
+// A fine net is sized first from a coarse one of the same wall and refused
+// before it runs when it would outgrow kMaxNetPoints. Its points grow as the
+// characteristics to a power between 1.9 and 2.4 (more where the fan at the
+// throat and the crossings refine); the estimate takes kNetGrowth.
+void RefuseNetTooLarge(const NozzleWall& wall, const Gas& gas, int characteristics) {
+    if (characteristics <= 2 * kDefaultCharacteristics) return;
+    const CharacteristicNet pilot =
+        MarchNet(InitialValueLine(wall.curvatureRadius, gas, kDefaultCharacteristics), *wall.shape, gas);
+    double points = 0;
+    for (const std::vector<FlowPoint>& line : pilot.lines) points += double(line.size());
+    const double ratio = double(characteristics) / kDefaultCharacteristics;
+    const double estimate = points * std::pow(ratio, kNetGrowth);
+    const int largest = static_cast<int>(kDefaultCharacteristics * std::pow(double(kMaxNetPoints) / points, 1.0 / kNetGrowth));
+    if (estimate > double(kMaxNetPoints)) {
+        throw Error(Format("analysis refused: %d characteristics would need about %.0f net points on this wall, "
+                           "more than %zu (a few seconds); choose at most %d",
+                           characteristics, estimate, kMaxNetPoints, largest),
+                    Format("análise recusada: %d características precisariam de cerca de %.0f pontos de rede nesta "
+                           "parede, mais que %zu (alguns segundos); escolha no máximo %d",
+                           characteristics, estimate, kMaxNetPoints, largest));
+    }
+}
+
 std::vector<NetPoint> InCm(const std::vector<FlowPoint>& line, const NozzleWall& wall) {
     std::vector<NetPoint> out;
     out.reserve(line.size());
@@ -133,8 +157,19 @@ AnalysisResult AnalyzeProfile(const ProfileTable& profile, const AnalysisOptions
     result.throatCurvatureRadiusCm = wall.curvatureRadius * wall.throatRadiusCm;
     result.wallFromHeader = wall.source == WallSource::HeaderGeometry;
 
-    const CharacteristicNet net =
-        MarchNet(InitialValueLine(wall.curvatureRadius, gas, result.options.characteristics), *wall.shape, gas);
+    std::vector<FlowPoint> initialLine = InitialValueLine(wall.curvatureRadius, gas, result.options.characteristics);
+    for (const FlowPoint& p : initialLine) {
+        if (!std::isfinite(p.x) || !(p.mach > 1.0)) {
+            throw Error(Format("profile \"%s\" cannot be analysed: its throat is too sharp for the transonic "
+                               "solution (wall radius of curvature %g throat radii)",
+                               path.c_str(), wall.curvatureRadius),
+                        Format("o perfil \"%s\" não pode ser analisado: a garganta é aguda demais para a solução "
+                               "transônica (raio de curvatura da parede %g raios da garganta)",
+                               path.c_str(), wall.curvatureRadius));
+        }
+    }
+    RefuseNetTooLarge(wall, gas, result.options.characteristics);
+    const CharacteristicNet net = MarchNet(std::move(initialLine), *wall.shape, gas);
     const std::vector<FlowPoint> exitPlane = ExitPlaneFlow(net, wall.shape->XEnd(), options.gamma);
     const FluxIntegrals in = IntegrateAcross(net.lines.front(), gas);
     const FluxIntegrals out = IntegrateAcross(exitPlane, gas);
@@ -181,6 +216,14 @@ AnalysisResult AnalyzeProfile(const ProfileTable& profile, const AnalysisOptions
     result.separationXCmSummerfield = toCm(separation.xSummerfield);
     result.cfAmbientSeparated = separation.cfAmbientSeparated;
 
+    for (double figure : {result.efficiency, result.cfVacuum, result.cfAmbientSeparated, result.exitMachMean,
+                          result.exitMachAxis, result.massBalance}) {
+        if (!std::isfinite(figure)) {
+            throw Error("profile \"" + path + "\" cannot be analysed: the characteristic net gives no finite figures",
+                        "o perfil \"" + path + "\" não pode ser analisado: a rede de características não dá valores "
+                        "finitos");
+        }
+    }
     for (const std::vector<FlowPoint>& line : net.lines) result.netLines.push_back(InCm(line, wall));
     for (const std::vector<FlowPoint>& line : LeftRunningLines(net)) result.netLines.push_back(InCm(line, wall));
     return result;

@@ -12,13 +12,21 @@ namespace {
 // unit of length, the throat radius in the analysis) and its angles less
 // than this (radians) between passes.
 constexpr double kCorrectorTolerance = 1e-9;
-constexpr int kMaxCorrectorPasses = 12;
+// Three passes of the interior process bring the analysis' figures to their
+// sixth digit; the axis and wall processes, one point per line, and the lip,
+// which iterates its start along the previous line as well, run to
+// convergence.
+constexpr int kMaxCorrectorPasses = 3;
+constexpr int kMaxBoundaryPasses = 30;
 // Below this radius a point counts as on the axis, where sin(theta)/r is
 // taken by its limit.
 constexpr double kAxisRadius = 1e-12;
 // A point closer to the axis than this fraction of its neighbour's radius
 // takes sin(theta)/r from the neighbour.
 constexpr double kNearAxisFraction = 0.25;
+// A new point counts as upstream of a known point (characteristics crossed)
+// when it lies more than this fraction of the known points' distance behind.
+constexpr double kCrossingSlack = 1e-3;
 // The wall intersection is solved to this accuracy in x.
 constexpr double kWallRootTolerance = 1e-13;
 constexpr int kMaxWallRootSteps = 100;
@@ -141,7 +149,10 @@ NewPoint InteriorPoint(const FlowPoint& below, const FlowPoint& above, const Gas
         kMinus = 0.5 * (kAbove + kNew);
         if (below.r <= kAxisRadius) kPlus = kNew;
     }
-    out.crossed = !(dsPlus > 0.0) || !(dsMinus > 0.0);
+    // Crossed: p lies upstream of a known point along its characteristic,
+    // by more than rounding and the corrector's tolerance can explain.
+    const double slack = -kCrossingSlack * std::hypot(above.x - below.x, above.r - below.r);
+    out.crossed = !(dsPlus > slack) || !(dsMinus > slack);
     return out;
 }
 
@@ -152,7 +163,7 @@ FlowPoint AxisPoint(const FlowPoint& above, const Gas& gas) {
     double kMinus = kAbove;
     FlowPoint p;
     p.mach = above.mach;
-    for (int pass = 0; pass < kMaxCorrectorPasses; ++pass) {
+    for (int pass = 0; pass < kMaxBoundaryPasses; ++pass) {
         const FlowPoint previous = p;
         p.x = above.x - above.r / std::tan(angleMinus);
         p.r = 0.0;
@@ -174,7 +185,7 @@ std::optional<FlowPoint> WallPoint(const FlowPoint& below, const WallShape& wall
     double anglePlus = below.theta + below.mu;
     double kPlus = kBelow;
     FlowPoint p = below;
-    for (int pass = 0; pass < kMaxCorrectorPasses; ++pass) {
+    for (int pass = 0; pass < kMaxBoundaryPasses; ++pass) {
         const FlowPoint previous = p;
         const std::optional<double> x = MeetWall(below, std::tan(anglePlus), wall);
         if (!x) return std::nullopt;
@@ -199,7 +210,7 @@ FlowPoint WallPointAt(double xWall, const FlowPoint& wallPoint, const FlowPoint&
     p.r = wall.Radius(xWall);
     p.theta = std::atan(wall.Slope(xWall));
     FlowPoint start = wallPoint;
-    for (int pass = 0; pass < kMaxCorrectorPasses; ++pass) {
+    for (int pass = 0; pass < kMaxBoundaryPasses; ++pass) {
         const FlowPoint previous = p;
         // The C+ into p, traced back with p's slope averaged with the start's,
         // meets the segment wallPoint-below at a fraction t.
