@@ -476,8 +476,9 @@ std::string CaseBlockMeshDict(const ProfileTable& profile, const CaseSettings& s
     std::string dict = FormatBlockMeshDict(profile, s.axialCells, s.radialCells, kCoordinateDigits);
     const std::size_t at = dict.find(kExportedGrading);
     if (at == std::string::npos) throw std::logic_error("the exported blockMeshDict has no grading line");
-    return dict.replace(at, sizeof kExportedGrading - 1,
-                        EdgeGradingText(grading) + "\t// finest and uniform over the throat");
+    const char* comment = grading.axis.size() > 1 ? "\t// finest and uniform over the throat"
+                                                  : "\t// the profile's points do not resolve its throat arc";
+    return dict.replace(at, sizeof kExportedGrading - 1, EdgeGradingText(grading) + comment);
 }
 
 std::vector<CaseFile> ComposeCaseFiles(const ProfileTable& profile, const CaseOutline& outline) {

@@ -68,6 +68,12 @@ double GrowthRatio(double first, int cells, double length) {
 AxialGrading ClusterAtThroat(const WallLine& wall, int axialCells) {
     const double inlet = wall.InletX(), exit = wall.ExitX(), throat = wall.ThroatX();
     const double rt = wall.ThroatRadius();
+    if (wall.LongestStepNear(throat, rt) > kResolvedThroatStep * rt) {
+        AxialGrading exported;
+        exported.cells = axialCells;
+        exported.axis = exported.wall = {{1.0, axialCells, kExportedAxialExpansion}};
+        return exported;
+    }
     double a = std::max(inlet, throat - kThroatRegionUpstream * rt);
     double b = std::min(exit, throat + kThroatRegionDownstream * rt);
     // The throat's cell size if the inlet and exit stretches grow as meant;

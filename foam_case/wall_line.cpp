@@ -47,4 +47,14 @@ double WallLine::ArcAt(double x) const { return Interpolate(x_, s_, x); }
 
 double WallLine::XAtArc(double s) const { return Interpolate(s_, x_, s); }
 
+double WallLine::LongestStepNear(double x, double halfWidth) const {
+    double longest = 0;
+    for (std::size_t i = 1; i < x_.size(); ++i) {
+        if (std::fabs(x_[i] - x) <= halfWidth || std::fabs(x_[i - 1] - x) <= halfWidth) {
+            longest = std::max(longest, s_[i] - s_[i - 1]);
+        }
+    }
+    return longest;
+}
+
 }  // namespace bellnozzle

@@ -28,6 +28,9 @@ public:
     double AngleAt(double x) const;
     double ArcAt(double x) const;  // arc length from the inlet to x
     double XAtArc(double s) const;
+    // The longest distance between neighbouring points with either within
+    // halfWidth of x along the axis.
+    double LongestStepNear(double x, double halfWidth) const;
 
 private:
     std::vector<double> x_, y_, s_;

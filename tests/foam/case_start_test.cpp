@@ -61,6 +61,12 @@ TEST(MeshGrading, SplitsEveryCellCountAndClustersAtTheThroat) {
     const WallLine bell(ReadProfileTable((dir / "zelto_perfil.txt").string()));
     WriteConeProfile(dir);
     const WallLine cone(ReadProfileTable((dir / "zelto_perfil.txt").string()));
+    // A 1 mm throat's points lie more than a throat radius apart: the exported grading.
+    Design(dir, 0.1f, 100, 50);
+    const AxialGrading coarse = ClusterAtThroat(WallLine(ReadProfileTable((dir / "zelto_perfil.txt").string())), 100);
+    ASSERT_EQ(coarse.axis.size(), 1u);
+    EXPECT_EQ(coarse.axis[0].expansion, 3);
+    EXPECT_EQ(coarse.wall[0].cells, 100);
     for (const WallLine* wall : {&bell, &cone}) {
         for (const int cells : {1, 2, 3, 10, 50, 100, 200}) {
             SCOPED_TRACE(::testing::Message() << (wall == &bell ? "bell" : "cone") << ", " << cells << " cells");
