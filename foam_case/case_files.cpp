@@ -47,7 +47,7 @@ constexpr int kSamples = 400;
 // scaled by the 1-D value. Its mean starts as the average since the start
 // and only then follows the window, so a short window forgets the start
 // sooner; the minimum keeps a quiet moment of the start-up from ending it
-// (the 1-D start settles after 1.8 to 2.3 flow-through times).
+// (the 1-D runs of the chart's designs ended after 1.8 to 1.9).
 // A fill start runs to its end time: the start-up vortex it can leave in a
 // long bell makes the flow swing slowly, and a swing's turning point met the
 // condition in a 2.5 cm, epsilon-25 bell with the mass flow still 5 % off.
