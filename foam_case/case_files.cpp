@@ -476,15 +476,20 @@ std::string CaseBlockMeshDict(const ProfileTable& profile, const CaseSettings& s
     std::string dict = FormatBlockMeshDict(profile, s.axialCells, s.radialCells, kCoordinateDigits);
     const std::size_t at = dict.find(kExportedGrading);
     if (at == std::string::npos) throw std::logic_error("the exported blockMeshDict has no grading line");
-    const char* comment = grading.axis.size() > 1 ? "\t// finest and uniform over the throat"
-                                                  : "\t// the profile's points do not resolve its throat arc";
+    const char* comment = grading.axis.size() > 1          ? "\t// finest and uniform over the throat"
+                          : s.start == CaseStart::Fill ? "\t// the exported grading, for the fill start"
+                                                       : "\t// the profile's points do not resolve its throat arc";
     return dict.replace(at, sizeof kExportedGrading - 1, EdgeGradingText(grading) + comment);
 }
 
 std::vector<CaseFile> ComposeCaseFiles(const ProfileTable& profile, const CaseOutline& outline) {
     const CaseSettings& s = outline.settings;
     const WallLine wall(profile);
-    const AxialGrading grading = ClusterAtThroat(wall, s.axialCells);
+    // The fill start keeps the mesh it was tuned on: on the throat-clustered
+    // one, whose exit cells are larger, a 10 cm, epsilon-50 bell on 50 x 10
+    // cells stopped with a negative temperature at the outlet.
+    const AxialGrading grading =
+        s.start == CaseStart::Fill ? ExportedGrading(s.axialCells) : ClusterAtThroat(wall, s.axialCells);
     StartFields start;
     if (s.start == CaseStart::OneDimensional) {
         for (const CellCentre& centre : EstimateCellCentres(wall, grading, s.radialCells)) {

@@ -68,12 +68,7 @@ double GrowthRatio(double first, int cells, double length) {
 AxialGrading ClusterAtThroat(const WallLine& wall, int axialCells) {
     const double inlet = wall.InletX(), exit = wall.ExitX(), throat = wall.ThroatX();
     const double rt = wall.ThroatRadius();
-    if (wall.LongestStepNear(throat, rt) > kResolvedThroatStep * rt) {
-        AxialGrading exported;
-        exported.cells = axialCells;
-        exported.axis = exported.wall = {{1.0, axialCells, kExportedAxialExpansion}};
-        return exported;
-    }
+    if (wall.LongestStepNear(throat, rt) > kResolvedThroatStep * rt) return ExportedGrading(axialCells);
     double a = std::max(inlet, throat - kThroatRegionUpstream * rt);
     double b = std::min(exit, throat + kThroatRegionDownstream * rt);
     // The throat's cell size if the inlet and exit stretches grow as meant;
@@ -123,6 +118,13 @@ AxialGrading ClusterAtThroat(const WallLine& wall, int axialCells) {
         grading.wall.push_back({(wall.ArcAt(s.to) - wall.ArcAt(s.from)) / arc, cells[i], expansion});
     }
     return grading;
+}
+
+AxialGrading ExportedGrading(int axialCells) {
+    AxialGrading exported;
+    exported.cells = axialCells;
+    exported.axis = exported.wall = {{1.0, axialCells, kExportedAxialExpansion}};
+    return exported;
 }
 
 std::vector<double> GradedNodes(const std::vector<GradingRegion>& regions) {

@@ -48,6 +48,9 @@ inline constexpr double kExportedAxialExpansion = 3.0;
 
 AxialGrading ClusterAtThroat(const WallLine& wall, int axialCells);
 
+// The exported dictionary's grading as an AxialGrading.
+AxialGrading ExportedGrading(int axialCells);
+
 // The node positions of a graded edge as fractions of its length, 0 to 1
 // (cells + 1 of them), as blockMesh places them: geometric within a region.
 std::vector<double> GradedNodes(const std::vector<GradingRegion>& regions);

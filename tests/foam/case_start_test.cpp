@@ -155,6 +155,8 @@ TEST(OneDimensionalStart, EveryCellOnTheIsentropeAtItsAxialPosition) {
         EXPECT_NE(ReadBytes(caseDir / field).find("internalField   uniform "), std::string::npos) << field;
     }
     EXPECT_EQ(ReadBytes(caseDir / "system/controlDict").find("runTimeControl"), std::string::npos);
+    // and keeps the mesh it was tuned on, the exported grading.
+    EXPECT_NE(ReadBytes(caseDir / "system/blockMeshDict").find("edgeGrading (((1 1 3)) ((1 1 3))"), std::string::npos);
 }
 
 // The marker records the start (an older marker without one read as the
