@@ -68,7 +68,9 @@ double GrowthRatio(double first, int cells, double length) {
 AxialGrading ClusterAtThroat(const WallLine& wall, int axialCells) {
     const double inlet = wall.InletX(), exit = wall.ExitX(), throat = wall.ThroatX();
     const double rt = wall.ThroatRadius();
-    if (wall.LongestStepNear(throat, rt) > kResolvedThroatStep * rt) return ExportedGrading(axialCells);
+    if (wall.PointsBetween(throat - rt, throat + 0.5 * rt) < kResolvedThroatPoints) {
+        return ExportedGrading(axialCells);
+    }
     double a = std::max(inlet, throat - kThroatRegionUpstream * rt);
     double b = std::min(exit, throat + kThroatRegionDownstream * rt);
     // The throat's cell size if the inlet and exit stretches grow as meant;

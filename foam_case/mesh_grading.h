@@ -37,13 +37,14 @@ inline constexpr double kExitGrowth = 5.0;
 inline constexpr double kThroatCellShare = 0.4;
 inline constexpr double kRadialExpansion = 0.3;  // wall cell over axis cell
 
-// A profile whose points lie more than kResolvedThroatStep throat radii
-// apart near the throat (the chart's 1 mm throats) does not describe its
-// throat arc: blockMesh's spline through so few points turns sharply there,
-// and cells clustered on it came out with negative volumes. Such a profile
-// keeps the exported dictionary's grading (cells growing threefold from the
-// inlet to the exit).
-inline constexpr double kResolvedThroatStep = 0.5;
+// A profile with fewer than kResolvedThroatPoints points from a throat
+// radius upstream of the throat to half one downstream (the chart's 1 mm
+// throats have two) does not describe its throat arcs: blockMesh's spline
+// through so few points turns sharply there, and cells clustered on it came
+// out with negative volumes. Such a profile keeps the exported dictionary's
+// grading (cells growing threefold from the inlet to the exit). The sparse
+// points of a bell's parabola further on are no such case.
+inline constexpr int kResolvedThroatPoints = 5;
 inline constexpr double kExportedAxialExpansion = 3.0;
 
 AxialGrading ClusterAtThroat(const WallLine& wall, int axialCells);

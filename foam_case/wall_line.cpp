@@ -47,14 +47,8 @@ double WallLine::ArcAt(double x) const { return Interpolate(x_, s_, x); }
 
 double WallLine::XAtArc(double s) const { return Interpolate(s_, x_, s); }
 
-double WallLine::LongestStepNear(double x, double halfWidth) const {
-    double longest = 0;
-    for (std::size_t i = 1; i < x_.size(); ++i) {
-        if (std::fabs(x_[i] - x) <= halfWidth || std::fabs(x_[i - 1] - x) <= halfWidth) {
-            longest = std::max(longest, s_[i] - s_[i - 1]);
-        }
-    }
-    return longest;
+int WallLine::PointsBetween(double from, double to) const {
+    return static_cast<int>(std::upper_bound(x_.begin(), x_.end(), to) - std::lower_bound(x_.begin(), x_.end(), from));
 }
 
 }  // namespace bellnozzle

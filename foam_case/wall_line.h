@@ -28,9 +28,8 @@ public:
     double AngleAt(double x) const;
     double ArcAt(double x) const;  // arc length from the inlet to x
     double XAtArc(double s) const;
-    // The longest distance between neighbouring points with either within
-    // halfWidth of x along the axis.
-    double LongestStepNear(double x, double halfWidth) const;
+    // The number of profile points with from <= x <= to.
+    int PointsBetween(double from, double to) const;
 
 private:
     std::vector<double> x_, y_, s_;

@@ -57,16 +57,23 @@ struct GradingCase {
 // ratio (a jump would make the solver's reconstruction uneven there).
 TEST(MeshGrading, SplitsEveryCellCountAndClustersAtTheThroat) {
     const fs::path dir = FreshFolder();
+    const auto profile = [&] { return ReadProfileTable((dir / "zelto_perfil.txt").string()); };
     Design(dir, 5.0f, 80, 10);
-    const WallLine bell(ReadProfileTable((dir / "zelto_perfil.txt").string()));
+    const WallLine bell(profile());
     WriteConeProfile(dir);
-    const WallLine cone(ReadProfileTable((dir / "zelto_perfil.txt").string()));
-    // A 1 mm throat's points lie more than a throat radius apart: the exported grading.
+    const WallLine cone(profile());
+    // A 1 mm throat has two points about its throat: the exported grading.
     Design(dir, 0.1f, 100, 50);
-    const AxialGrading coarse = ClusterAtThroat(WallLine(ReadProfileTable((dir / "zelto_perfil.txt").string())), 100);
+    const AxialGrading coarse = ClusterAtThroat(WallLine(profile()), 100);
     ASSERT_EQ(coarse.axis.size(), 1u);
     EXPECT_EQ(coarse.axis[0].expansion, 3);
     EXPECT_EQ(coarse.wall[0].cells, 100);
+    // The chart's other throats are clustered, long bells whose parabola's
+    // points lie several centimetres apart too.
+    for (const float diameter : {1.0f, 2.5f, 10.0f, 30.0f}) {
+        Design(dir, diameter, 100, 50);
+        EXPECT_EQ(ClusterAtThroat(WallLine(profile()), 100).axis.size(), 2u) << diameter << " cm";
+    }
     for (const WallLine* wall : {&bell, &cone}) {
         for (const int cells : {1, 2, 3, 10, 50, 100, 200}) {
             SCOPED_TRACE(::testing::Message() << (wall == &bell ? "bell" : "cone") << ", " << cells << " cells");
