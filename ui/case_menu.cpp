@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -32,6 +33,7 @@
 #include "foam_case/mach_field.h"
 #include "ui/dialog_fields.h"
 #include "ui/mach_image.h"
+#include "ui/run_picture.h"
 #include "ui/main_window.h"
 #include "ui/menu_items.h"
 #include "ui/ui_text.h"
@@ -113,6 +115,13 @@ public:
         // The cell counts follow the window's NX and NY entries.
         axial->setProperty("notRemembered", true);
         radial->setProperty("notRemembered", true);
+        start = new QComboBox(this);
+        start->setObjectName("ComboInicio");
+        start->setToolTip(Ui::tr("Como a simulação começa: do escoamento 1-D isentrópico de cada célula, ou de um "
+                                 "bocal cheio de gás rarefeito"));
+        start->addItem(Ui::tr("Escoamento 1-D isentrópico"));
+        start->addItem(Ui::tr("Bocal cheio de gás rarefeito"));
+        layout->addRow(Ui::tr("Início da simulação"), start);
         replace = new QCheckBox(Ui::tr("Substituir a pasta, mesmo com resultados"), this);
         replace->setObjectName("CheckSubstituir");
         replace->setProperty("notRemembered", true);
@@ -144,6 +153,7 @@ public:
     CaseSettings settings;
     std::string caseFolder;
     QLineEdit *pressure, *temperature, *gamma, *molarMass, *axial, *radial, *processes, *folder;
+    QComboBox* start;
     QCheckBox* replace;
 
 private:
@@ -156,6 +166,7 @@ private:
         s.axialCells = DialogCount(axial);
         s.radialCells = DialogCount(radial);
         s.processes = DialogCount(processes);
+        s.start = start->currentIndex() == 1 ? CaseStart::Fill : CaseStart::OneDimensional;
         const std::string where = folder->text().trimmed().toStdString();
         if (where.empty()) throw FieldRefusal(folder, "the case needs a folder", "o caso precisa de uma pasta");
         settings = s;
@@ -272,7 +283,8 @@ private:
                         .arg(QString::number(progress.simulatedTime, 'g', 4), QString::number(progress.endTime, 'g', 4));
         }
         if (progress.secondsLeft >= 0) {
-            text += Ui::tr(", faltam cerca de %1 s").arg(std::lround(progress.secondsLeft));
+            // To the end time: a run that settles sooner ends sooner.
+            text += Ui::tr(", faltam no máximo cerca de %1 s").arg(std::lround(progress.secondsLeft));
         }
         status_->setText(text);
         if (done) Finish();
@@ -298,10 +310,15 @@ private:
         }
     }
 
+    // The report in Portuguese, and the Mach picture with the wall pressure
+    // of the run, the 2-D analysis and 1-D theory below it.
     void ShowResult() {
-        form_.Memo1->setPlainText(QString::fromStdString(FormatReportText(ReadCaseReport(caseDir_), true)));
+        const CaseReport report = ReadCaseReport(caseDir_);
+        form_.Memo1->setPlainText(QString::fromStdString(FormatReportText(report, true)));
         const MachField field = ReadMachField(caseDir_);
-        form_.Image1->GetPicture()->Assign(DrawMachImage(field, form_.Image1->Width(), form_.Image1->Height()));
+        const QImage picture = DrawRunPicture(field, report, std::max(form_.Image1->Width(), 400));
+        form_.Image1->GetPicture()->Assign(picture.scaled(form_.Image1->Width(), form_.Image1->Height(),
+                                                          Qt::KeepAspectRatio, Qt::SmoothTransformation));
         form_.Image1->PictureChanged();
     }
 
