@@ -25,5 +25,6 @@ int RunCadCommand(const Args& args);
 int RunRenderCommand(const Args& args);
 int RunSummaryCommand(const Args& args);
 int RunMeshCommand(const Args& args);
+int RunSweepCommand(const Args& args);
 
 }  // namespace bellnozzle::cli

@@ -37,6 +37,7 @@ const char kUsage[] =
     "  render     render the nozzle with POV-Ray into a PNG picture\n"
     "  summary    dimensions and 1-D performance of zelto_perfil.txt\n"
     "  mesh       write wedge_mesh.geo and mesh it with Gmsh (named boundaries)\n"
+    "  sweep      design and analyse many bells, their trade chart and CFD cases\n"
     "\n"
     "'bellnozzle COMMAND --help' describes each command; 'bellnozzle --version' prints the version.\n"
     "Exit status: 0 done, 1 refused input or file error, 2 wrong usage.\n";
@@ -100,6 +101,7 @@ int main(int argc, char** argv) {
         {"render", RunRenderCommand},
         {"summary", RunSummaryCommand},
         {"mesh", RunMeshCommand},
+        {"sweep", RunSweepCommand},
     };
     for (const auto& entry : commands) {
         if (command == entry.name) return entry.run(args);
