@@ -114,6 +114,11 @@ TEST(SweepRun, StopsWhenAskedWithTheRowsDoneMarkedIncomplete) {
     EXPECT_EQ(whole.rows.size(), 230u);
     EXPECT_EQ(lastDone, 230);
     EXPECT_GE(calls, 1);
+
+    // A callback that throws ends the sweep with its exception, the threads
+    // joined (a thread left running would end the program).
+    struct Interrupted {};
+    EXPECT_THROW(RunSweep(r, [](const SweepProgress&) { throw Interrupted{}; }), Interrupted);
 }
 
 // Every row object carries every key, a refused one with null figures and
