@@ -45,7 +45,7 @@ cleanup() {
   stop_daemons
   if [ "$status" -ne 0 ] && [ "$status" -ne 77 ]; then
     for log in "$work"/log/*.log "$work"/munge/munged.log "$work"/sweep/slurm-*.out; do
-      [ -f "$log" ] && { echo "== $log"; tail -n 20 "$log"; }
+      "${as_root[@]}" test -f "$log" && { echo "== $log"; "${as_root[@]}" tail -n 20 "$log"; }
     done
   fi
   "${as_root[@]}" rm -rf "$work"
