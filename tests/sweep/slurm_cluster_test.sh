@@ -28,6 +28,14 @@ conf="$work/slurm.conf"
 export SLURM_CONF="$conf"
 
 stop_daemons() {
+  # slurmd leaves running jobs behind when shut down: cancel them first.
+  if [ -n "$(squeue -h -o %i 2> /dev/null)" ]; then
+    scancel --name=bellnozzle-sweep 2> /dev/null
+    for _ in $(seq 1 50); do
+      [ -z "$(squeue -h -o %i 2> /dev/null)" ] && break
+      sleep 0.2
+    done
+  fi
   "${as_root[@]}" env SLURM_CONF="$conf" scontrol shutdown > /dev/null 2>&1
   for pidfile in "$work/slurmd.pid" "$work/slurmctld.pid" "$work/munge/munged.pid"; do
     [ -s "$pidfile" ] || continue
