@@ -60,7 +60,7 @@ Range Around(double low, double high) {
     }
     const double step = TickStep(high - low);
     // A value a rounding above a tick (a cone's 100.00001 %) stays on it.
-    return {std::floor(low / step + 1e-6) * step, std::ceil(high / step - 1e-6) * step};
+    return {std::floor(low / step + 1e-3) * step, std::ceil(high / step - 1e-3) * step};
 }
 
 Qt::PenStyle MethodStyle(moc::ContourMethod method) {
@@ -110,7 +110,8 @@ double AmbientCf(const moc::SweepRow& row) { return row.separationXCm ? row.cfAm
 void DrawFrame(QPainter& painter, const Panel& panel, const QString& yTitle, const QString& xTitle) {
     const double xStep = TickStep(panel.x.Span()), yStep = TickStep(panel.y.Span());
     const QFontMetrics metrics(painter.font());
-    for (double v = panel.x.low; v <= panel.x.high + 1e-9 * panel.x.Span(); v += xStep) {
+    for (double v = std::ceil(panel.x.low / xStep - 1e-3) * xStep; v <= panel.x.high + 1e-9 * panel.x.Span();
+         v += xStep) {
         const QPointF at = panel.At(v, panel.y.low);
         painter.setPen(QPen(QColor(220, 220, 220), 1));
         painter.drawLine(at, QPointF(at.x(), panel.area.top()));
@@ -250,7 +251,12 @@ QImage DrawSweepChart(const moc::SweepResult& result, QSize size, bool portugues
                          portuguese ? QString::fromUtf8("nenhum projeto analisado") : "no design analysed");
         return image;
     }
-    const Panel top{QRectF(kLeft, kTop, width, height), Around(lengthLow, lengthHigh), Around(effLow, effHigh)};
+    // A little room either side, so the points at the ends (the cones at
+    // 100 %) are not cut by the frame.
+    Range lengths = Around(lengthLow, lengthHigh);
+    const double pad = 0.03 * lengths.Span();
+    lengths = {lengths.low - pad, lengths.high + pad};
+    const Panel top{QRectF(kLeft, kTop, width, height), lengths, Around(effLow, effHigh)};
     const Panel bottom{QRectF(kLeft, kTop + height + kGap, width, height), top.x, Around(cfLow, cfHigh)};
     DrawFrame(painter, top, portuguese ? QString::fromUtf8("eficiência λ = Cf_vac / (Cd Cf_vac,1-D)")
                                        : QString::fromUtf8("efficiency λ = Cf_vac / (Cd Cf_vac,1-D)"),
