@@ -26,7 +26,7 @@ mounted=()
 cleanup() {
   local status=$?
   for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
-    umount "${mounted[i]}" 2>/dev/null || umount -l "${mounted[i]}" 2>/dev/null || true
+    umount -R "${mounted[i]}" 2>/dev/null || umount -R -l "${mounted[i]}" 2>/dev/null || true
   done
   # Never delete through a mount that is still there.
   if findmnt -rno TARGET | grep -q "^$work/"; then
@@ -62,7 +62,10 @@ prepare_root() {  # prepare_root DIR: the pristine root unpacked there, mounted,
   mkdir -p "$fresh"
   tar -xf "$tarball" -C "$fresh"
   mount_into /proc -t proc proc
-  mount_into /sys --bind /sys
+  # Recursively, with /sys/fs/cgroup, which slurmd needs; slave, so that
+  # unmounting here never reaches the host's mounts.
+  mount_into /sys --rbind /sys
+  mount --make-rslave "$fresh/sys"
   mount_into /dev --bind /dev
   mount_into /dev/pts --bind /dev/pts
   mount_into /dev/shm -t tmpfs tmpfs

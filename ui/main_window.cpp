@@ -18,6 +18,7 @@
 #include "ui/contour_method_menu.h"
 #include "ui/menu_items.h"
 #include "ui/summary_menu.h"
+#include "ui/sweep_menu.h"
 #include "ui/mesh_menu.h"
 #include "ui/language.h"
 #include "ui/ui_text.h"
@@ -180,6 +181,7 @@ void TForm1::BuildMenus() {
     AddSummaryMenuItems(*this);
     AddAnalysisMenuItem(*this);
     AddMeshMenuItems(*this);
+    AddSweepMenuItem(*this);
     AddWorkFolderMenuItem(*this);
     AddMenuItem(MenuAjuda, QT_TRANSLATE_NOOP("Ui", "Ajuda..."),
                 QT_TRANSLATE_NOOP("Ui", "Como usar a janela, e onde está o manual"), [this] { ShowHelp(this); },
