@@ -1,0 +1,75 @@
+#include "python/design_object.h"
+
+#include "core/error.h"
+#include "core/file_names.h"
+#include "core/text_file.h"
+#include "export/cad_profile.h"
+
+namespace bellnozzle::python {
+namespace {
+
+constexpr moc::ContourMethod kMethods[] = {moc::ContourMethod::Chart, moc::ContourMethod::Cone,
+                                           moc::ContourMethod::Ideal, moc::ContourMethod::Tic,
+                                           moc::ContourMethod::Parabola, moc::ContourMethod::Toc};
+
+moc::ContourMethod RequireMethod(const std::string& name) {
+    moc::ContourMethod method = moc::ContourMethod::Chart;
+    if (moc::ParseContourMethod(name, method)) return method;
+    std::string names;
+    for (const moc::ContourMethod known : kMethods) {
+        names += names.empty() ? "" : ", ";
+        names += moc::ContourMethodName(known);
+    }
+    throw Error("the contour method '" + name + "' is not one of " + names,
+                "o método de contorno '" + name + "' não é um de " + names);
+}
+
+}  // namespace
+
+DesignObject MakeDesign(double diameter, double lengthPercent, double epsilon, const std::string& method,
+                        double gamma) {
+    // Stored in single precision as the entries and the command's options
+    // convert their text, so 3.7 here designs what "--diameter 3.7" designs.
+    moc::DesignRequest request;
+    request.diameter = static_cast<float>(diameter);
+    request.lengthPercent = static_cast<float>(lengthPercent);
+    request.epsilon = static_cast<float>(epsilon);
+    request.method = RequireMethod(method);
+    request.gamma = gamma;
+    const moc::DesignedProfile designed = moc::DesignProfile(request);
+
+    DesignObject design;
+    design.method = designed.method;
+    design.diameter = request.diameter;
+    design.lengthPercent = request.lengthPercent;
+    design.epsilon = request.epsilon;
+    design.gamma = gamma;
+    design.thetaN = designed.thetaN;
+    design.thetaS = designed.thetaS;
+    design.notes = designed.notes;
+    design.profileText = designed.profileText;
+    design.name = kProfileFileName;
+    design.table = ParseProfileText(design.profileText, design.name);
+    return design;
+}
+
+DesignObject LoadProfile(const std::string& path) {
+    DesignObject design;
+    design.name = path;
+    ReadProfileTable(path);  // the exports' messages for a missing or unusable file
+    design.profileText = ReadWholeFile(path);
+    design.table = ParseProfileText(design.profileText, path);
+    return design;
+}
+
+std::vector<double> PointCoordinates(const DesignObject& design) {
+    std::vector<double> xy;
+    xy.reserve(2 * static_cast<std::size_t>(design.table.Count));
+    for (int i = 1; i <= design.table.Count; ++i) {
+        xy.push_back(FileValue(design.table.X[i]));
+        xy.push_back(FileValue(design.table.Y[i]));
+    }
+    return xy;
+}
+
+}  // namespace bellnozzle::python
