@@ -9,5 +9,7 @@ namespace bellnozzle::python {
 void BindDesign(pybind11::module_& module);
 // The Design class's export methods (after BindDesign).
 void BindExports(pybind11::module_& module);
+// sweep().
+void BindSweep(pybind11::module_& module);
 
 }  // namespace bellnozzle::python

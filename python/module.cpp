@@ -58,4 +58,5 @@ PYBIND11_MODULE(bellnozzle, module) {
 
     bellnozzle::python::BindDesign(module);
     bellnozzle::python::BindExports(module);
+    bellnozzle::python::BindSweep(module);
 }

@@ -1,0 +1,75 @@
+"""The module's sweep: its lists, its rows, and stopping it."""
+import os
+import signal
+import unittest
+
+import bellnozzle
+
+KEYS = {"method", "epsilon", "length_percent", "length_cm", "efficiency", "cf_vacuum", "cf_ambient",
+        "separation_x_cm", "error"}
+
+
+class SweepTest(unittest.TestCase):
+    def test_lists_may_be_numbers_sequences_or_the_commands_text(self):
+        expected = bellnozzle.sweep(epsilon="5:15:5", length="60,80", method="chart,cone")
+        for epsilon, length, method in [([5, 10, 15], [60, 80], ["chart", "cone"]),
+                                        ((5.0, 10.0, 15.0), "60, 80", ("chart", "cone")),
+                                        ("5,10,15", [60.0, 80.0], "chart, cone")]:
+            with self.subTest(epsilon=epsilon, length=length, method=method):
+                self.assertEqual(bellnozzle.sweep(epsilon=epsilon, length=length, method=method), expected)
+
+    def test_rows_come_in_grid_order_with_the_commands_keys(self):
+        rows = bellnozzle.sweep(epsilon=[8, 12.5], length=[60, 90], method=["chart", "cone"], pa_bar=0)
+        # The cone has a length of its own: one row per area ratio.
+        self.assertEqual([(r["method"], r["epsilon"], r["length_percent"]) for r in rows],
+                         [("chart", 8, 60), ("chart", 8, 90), ("chart", 12.5, 60), ("chart", 12.5, 90),
+                          ("cone", 8, 100), ("cone", 12.5, 100)])
+        for row in rows:
+            self.assertLessEqual(KEYS, set(row))
+            if row["error"] is not None:
+                self.assertTrue(all(row[key] is None for key in KEYS - {"method", "epsilon", "length_percent",
+                                                                        "error"}), row)
+
+    def test_a_refused_design_is_a_row_and_the_sweep_goes_on(self):
+        rows = bellnozzle.sweep(epsilon=[0.5, 10], length=75)
+        self.assertEqual(len(rows), 2)
+        self.assertIn("75", rows[0]["error"])
+
+    def test_refused_requests_raise_before_anything_runs(self):
+        cases = [({"epsilon": "5:4:1"}, "--epsilon '5:4:1': the range ends below its start"),
+                 ({"epsilon": [5, float("nan")]}, "'nan' is not a finite decimal number"),
+                 ({"length": ""}, "--length '': an empty value"),
+                 ({"method": ["chart", "bell"]}, "'bell' is no contour method"),
+                 ({"gamma": 0.9}, "gamma"),
+                 ({"threads": -1}, "thread")]
+        for kwargs, words in cases:
+            with self.subTest(kwargs=kwargs):
+                with self.assertRaisesRegex(bellnozzle.Error, words):
+                    bellnozzle.sweep(**kwargs)
+
+    def test_ctrl_c_or_a_failing_progress_function_stops_it_soon(self):
+        def interrupt(done, total):
+            os.kill(os.getpid(), signal.SIGINT)
+
+        def fail(done, total):
+            raise RuntimeError("enough")
+
+        for name, progress, raised in [("Ctrl-C", interrupt, KeyboardInterrupt), ("progress", fail, RuntimeError)]:
+            with self.subTest(name):
+                calls = []
+
+                def record(done, total):
+                    calls.append((done, total))
+                    progress(done, total)
+
+                # 90,002 designs take seconds; the first report comes after 0.1 s.
+                with self.assertRaises(raised):
+                    bellnozzle.sweep(epsilon="5:50:0.001", length=[60, 100], threads=1, progress=record)
+                self.assertGreaterEqual(len(calls), 1)
+                done, total = calls[0]
+                self.assertEqual(total, 90002)
+                self.assertLess(done, total)
+
+
+if __name__ == "__main__":
+    unittest.main()
