@@ -24,6 +24,7 @@ int RunReportCommand(const Args& args);
 int RunCadCommand(const Args& args);
 int RunRenderCommand(const Args& args);
 int RunSummaryCommand(const Args& args);
+int RunAnalyzeCommand(const Args& args);
 int RunMeshCommand(const Args& args);
 
 }  // namespace bellnozzle::cli

@@ -36,6 +36,7 @@ const char kUsage[] =
     "  cad        write the nozzle as STEP, STL, DXF, SVG or CSV\n"
     "  render     render the nozzle with POV-Ray into a PNG picture\n"
     "  summary    dimensions and 1-D performance of zelto_perfil.txt\n"
+    "  analyze    2-D flow of zelto_perfil.txt's wall by the method of characteristics\n"
     "  mesh       write wedge_mesh.geo and mesh it with Gmsh (named boundaries)\n"
     "\n"
     "'bellnozzle COMMAND --help' describes each command; 'bellnozzle --version' prints the version.\n"
@@ -99,6 +100,7 @@ int main(int argc, char** argv) {
         {"cad", RunCadCommand},
         {"render", RunRenderCommand},
         {"summary", RunSummaryCommand},
+        {"analyze", RunAnalyzeCommand},
         {"mesh", RunMeshCommand},
     };
     for (const auto& entry : commands) {

@@ -2,11 +2,11 @@
 #include <cstdio>
 #include <string>
 
+#include "characteristics/analysis_summary.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/number_option.h"
 #include "cli/option_flags.h"
-#include "core/design_summary.h"
-#include "core/entry_conversion.h"
 #include "core/error.h"
 #include "core/file_names.h"
 
@@ -23,21 +23,16 @@ const char kSummaryUsage[] =
     "isentropic flow: exit Mach number, exit pressure and temperature ratios, the\n"
     "ideal thrust coefficient in vacuum and at pa, and whether the nozzle is under-\n"
     "or over-expanded there. For the conical nozzle also its divergence factor.\n"
+    "Then the 2-D analysis of the wall by the method of characteristics (see\n"
+    "'bellnozzle analyze'): its efficiency, discharge coefficient, thrust\n"
+    "coefficients, area-averaged exit Mach number, internal shock and\n"
+    "separation at pa; a bell's divergence factor is that efficiency. A wall\n"
+    "the analysis refuses keeps its 1-D figures and the line analysis_2d=refused.\n"
     "  --gamma G  ratio of specific heats, above 1 (default 1.4)\n"
     "  --p0 BAR   chamber pressure in bar, above 0 (default 20)\n"
     "  --pa BAR   ambient pressure in bar, 0 for vacuum (default 1.01325)\n"
     "  --json     the same figures as one JSON object (units in the key names)\n"
     "  --dir DIR  folder of the profile file (default: the current folder)\n";
-
-// A number option given as plain decimal text; false (after saying why) when
-// it is not one.
-bool NumberOption(const ParsedOptions& options, const char* name, double& value) {
-    const auto found = options.values.find(name);
-    if (found == options.values.end()) return true;
-    if (ParseNumber(found->second, value)) return true;
-    ReportRefusal(std::string("--") + name + " needs a finite decimal number, not '" + found->second + "'");
-    return false;
-}
 
 }  // namespace
 
@@ -57,8 +52,9 @@ int RunSummaryCommand(const Args& givenArgs) {
     }
     const std::string path = PathIn(OptionOr(options, "dir", ""), kProfileFileName);
     try {
-        const DesignSummary summary = SummarizeProfileFile(path, flow);
-        const std::string text = json ? FormatSummaryJson(summary) : FormatSummaryText(summary);
+        const moc::AnalysedSummary summary = moc::SummarizeProfileFileWithAnalysis(path, flow);
+        const std::string text =
+            json ? moc::FormatAnalysedSummaryJson(summary) : moc::FormatAnalysedSummaryText(summary);
         std::fwrite(text.data(), 1, text.size(), stdout);
     } catch (const Error& error) {
         return ReportRefusal(error.what());

@@ -217,7 +217,11 @@ std::string FormatSummaryText(const DesignSummary& s) {
     out += "expansion=";
     out += ExpansionText(s.expansion);
     out += s.separationLikely ? " (pe below 0.4 pa: the flow is likely to separate)\n" : "\n";
-    if (s.conical) line("divergence_factor", s.divergenceFactor, " ((1 + cos 15 deg) / 2)");
+    if (s.conical) {
+        line("divergence_factor", s.divergenceFactor, " ((1 + cos 15 deg) / 2)");
+    } else if (s.divergenceFactor > 0) {
+        line("divergence_factor", s.divergenceFactor, " (the efficiency of the 2-D analysis)");
+    }
     return out;
 }
 
@@ -263,7 +267,7 @@ std::string FormatSummaryJson(const DesignSummary& s) {
     key("separation_likely");
     out += s.separationLikely ? "true" : "false";
     key("divergence_factor");
-    if (s.conical) {
+    if (s.conical || s.divergenceFactor > 0) {
         AppendG(out, s.divergenceFactor);
     } else {
         out += "null";

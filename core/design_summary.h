@@ -45,7 +45,10 @@ struct DesignSummary {
     double thrustCoefficientAmbient = 0;  // at pa
     Expansion expansion = Expansion::Ideal;
     bool separationLikely = false;        // pe below 0.4 pa
-    double divergenceFactor = 0;          // (1 + cos 15 deg) / 2, the cone only
+    // (1 + cos 15 deg) / 2 for the cone. A bell has none of its own: 0 here,
+    // and a caller that analyses the flow in two dimensions sets the
+    // efficiency it finds, which the text and JSON then print.
+    double divergenceFactor = 0;
 };
 
 // The profile's figures for the flow. Throws Error naming the header line

@@ -8,6 +8,7 @@
 #include "core/entry_conversion.h"
 #include "ui/chart_picture.h"
 #include "ui/about_box.h"
+#include "ui/analysis_menu.h"
 #include "ui/case_menu.h"
 #include "ui/cad_menu.h"
 #include "ui/menu_items.h"
@@ -109,6 +110,7 @@ void TForm1::BuildMenus() {
     AddCaseMenuItems(*this);
     AddCadMenuItems(*this);
     AddSummaryMenuItems(*this);
+    AddAnalysisMenuItem(*this);
     AddMeshMenuItems(*this);
     AddWorkFolderMenuItem(*this);
     AddMenuItem(MenuAjuda, "Sobre o bellnozzle", [this] { ShowAbout(this); });

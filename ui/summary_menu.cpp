@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "characteristics/analysis_summary.h"
 #include "core/conical_contour.h"
 #include "core/design_summary.h"
 #include "core/error.h"
@@ -109,8 +110,8 @@ void ToggleCone(TForm1& form, ReferenceConeOverlay& overlay) {
 }
 
 void ShowSummary(TForm1& form) {
-    const DesignSummary summary = SummarizeProfileFile(kProfileFileName, FlowConditions{});
-    form.Memo1->setPlainText(QString::fromStdString(FormatSummaryText(summary)));
+    const moc::AnalysedSummary summary = moc::SummarizeProfileFileWithAnalysis(kProfileFileName, FlowConditions{});
+    form.Memo1->setPlainText(QString::fromStdString(moc::FormatAnalysedSummaryText(summary)));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // with the cone drawn or not, and what they refuse.
 #include <QTest>
 
+#include "characteristics/analysis_summary.h"
 #include "core/conical_contour.h"
 #include "core/design_summary.h"
 #include "ui/main_window.h"
@@ -72,7 +73,7 @@ private slots:
         ChooseMenuItem(form.MenuBar1, "Projeto", kSummaryItem);
         QCOMPARE(errors.Messages().size(), std::size_t(1));
         const std::string shown = form.Memo1->GetText();
-        QCOMPARE(shown, FormatSummaryText(SummarizeProfileFile("zelto_perfil.txt", {})));
+        QCOMPARE(shown, moc::FormatAnalysedSummaryText(moc::SummarizeProfileFileWithAnalysis("zelto_perfil.txt", {})));
         QVERIFY(shown.rfind("nozzle=bell\nthroat_diameter=5 cm\n", 0) == 0);
         QVERIFY(shown.find(" (epsilon entered 20)\n") != std::string::npos);
         // Decimal points whatever the desktop's locale (this test runs under

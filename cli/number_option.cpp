@@ -1,0 +1,17 @@
+#include "cli/number_option.h"
+
+#include <string>
+
+#include "core/entry_conversion.h"
+
+namespace bellnozzle::cli {
+
+bool NumberOption(const ParsedOptions& options, const char* name, double& value) {
+    const auto found = options.values.find(name);
+    if (found == options.values.end()) return true;
+    if (ParseNumber(found->second, value)) return true;
+    ReportRefusal(std::string("--") + name + " needs a finite decimal number, not '" + found->second + "'");
+    return false;
+}
+
+}  // namespace bellnozzle::cli

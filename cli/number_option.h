@@ -1,0 +1,13 @@
+// A number option of a command ("--p0 20"), read strictly: the whole value
+// one finite decimal number, whatever the locale.
+#pragma once
+
+#include "cli/command_line.h"
+
+namespace bellnozzle::cli {
+
+// Leaves value alone when the option was not given. False, after saying why
+// on stderr, when its value is not a finite decimal number.
+bool NumberOption(const ParsedOptions& options, const char* name, double& value);
+
+}  // namespace bellnozzle::cli
