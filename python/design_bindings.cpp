@@ -6,6 +6,8 @@
 #include <pybind11/stl.h>
 #include <pybind11/stl/filesystem.h>
 
+#include "characteristics/analysis_report.h"
+#include "characteristics/analysis_summary.h"
 #include "core/design_summary.h"
 #include "core/file_names.h"
 #include "core/text_file.h"
@@ -48,9 +50,21 @@ const char kClassDoc[] =
 
 const char kSummaryDoc[] =
     "The figures of 'bellnozzle summary --json' for this profile: dimensions, the\n"
-    "length saved against the 15-degree cone, wall area, volume and the 1-D\n"
+    "length saved against the 15-degree cone, wall area, volume, the 1-D\n"
     "isentropic performance at chamber pressure p0_bar and ambient pressure pa_bar\n"
-    "(0 for vacuum). The same keys and values as the command's JSON.";
+    "(0 for vacuum) and beside it the 2-D analysis' figures (None each when the\n"
+    "analysis refuses the wall). The same keys and values as the command's JSON.";
+
+const char kAnalyzeDoc[] =
+    "The dict of 'bellnozzle analyze --json' for this profile: its supersonic flow\n"
+    "by the method of characteristics from the transonic throat to the exit, for\n"
+    "the gas gamma at chamber pressure p0_bar and ambient pressure pa_bar (0 for\n"
+    "vacuum): discharge coefficient, thrust coefficients against the ideal 1-D\n"
+    "nozzle, efficiency, exit Mach numbers, internal shock and separation (None\n"
+    "where none occurs), and 'wall', the stations from throat to exit as dicts of\n"
+    "x_cm, y_cm, mach and p_ratio. characteristics: on the initial line, 0 for\n"
+    "the analysis' own default. Raises bellnozzle.Error for a wall that is no\n"
+    "nozzle or conditions out of range, with the command's message.";
 
 const char kWriteProfileDoc[] =
     "Writes folder/zelto_perfil.txt, byte for byte the file 'bellnozzle design'\n"
@@ -75,7 +89,23 @@ py::object Summary(const DesignObject& design, double gamma, double p0Bar, doubl
     std::string json;
     {
         py::gil_scoped_release released;
-        json = FormatSummaryJson(SummarizeDesign(design.table, FlowConditions{gamma, p0Bar, paBar}, design.name));
+        json = moc::FormatAnalysedSummaryJson(
+            moc::SummarizeWithAnalysis(design.table, FlowConditions{gamma, p0Bar, paBar}, design.name));
+    }
+    return ParseJsonText(json);
+}
+
+py::object Analyze(const DesignObject& design, double gamma, double p0Bar, double paBar, int characteristics) {
+    moc::AnalysisOptions options;
+    options.gamma = gamma;
+    options.p0Bar = p0Bar;
+    options.paBar = paBar;
+    options.characteristics = characteristics;
+    std::string json;
+    {
+        py::gil_scoped_release released;
+        CheckFlowConditions({gamma, p0Bar, paBar});
+        json = moc::FormatAnalysisJson(moc::AnalyzeProfile(design.table, options, design.name));
     }
     return ParseJsonText(json);
 }
@@ -132,6 +162,8 @@ void BindDesign(py::module_& module) {
                                "and y (the wall radius), upstream end to exit, as the profile file prints them.")
         .def("summary", &Summary, kSummaryDoc, py::arg("gamma") = 1.4, py::arg("p0_bar") = 20.0,
              py::arg("pa_bar") = 1.01325)
+        .def("analyze", &Analyze, kAnalyzeDoc, py::arg("gamma") = 1.4, py::arg("p0_bar") = 20.0,
+             py::arg("pa_bar") = 1.01325, py::arg("characteristics") = 0)
         .def("write_profile", &WriteProfile, kWriteProfileDoc, py::arg("folder") = ".")
         .def("__repr__", &Repr);
 

@@ -1,4 +1,5 @@
 """The module's design, points, summary and profile file against the command's."""
+import json
 import os
 import tempfile
 import unittest
@@ -77,18 +78,43 @@ class DesignTest(unittest.TestCase):
             for flow in flows:
                 with self.subTest(case=case, flow=flow):
                     options = {"gamma": "--gamma", "p0_bar": "--p0", "pa_bar": "--pa"}
-                    args = ["summary", "--json", "--dir", folder]
+                    args = ["summary", "--json"]
                     for key, value in flow.items():
                         args += [options[key], repr(value)]
-                    self.assertEqual(design.summary(**flow), command.run_json(args))
+                    # In the folder, so that a message names the profile as the module does.
+                    self.assertEqual(design.summary(**flow), command.run_json(args, cwd=folder))
 
     def test_a_profile_read_back_gives_the_same_figures(self):
         design = module_design(*DESIGNS[1])
-        loaded = bellnozzle.load_profile(design.write_profile(self.folder.name))
+        path = design.write_profile(self.folder.name)
+        loaded = bellnozzle.load_profile(path)
         self.assertIsNone(loaded.method)
         self.assertEqual(loaded.profile_text, design.profile_text)
         self.assertEqual(loaded.points.tolist(), design.points.tolist())
-        self.assertEqual(loaded.summary(pa_bar=0.5), design.summary(pa_bar=0.5))
+        self.assertEqual(loaded.summary(pa_bar=0.5),
+                         command.run_json(["summary", "--json", "--pa", "0.5", "--dir", self.folder.name]))
+
+
+class AnalyzeTest(unittest.TestCase):
+    def test_analysis_equals_the_commands_json_or_its_refusal(self):
+        options = {"gamma": "--gamma", "p0_bar": "--p0", "pa_bar": "--pa", "characteristics": "--characteristics"}
+        runs = [{}, {"pa_bar": 0.0}, {"gamma": 1.2, "p0_bar": 70.0, "pa_bar": 0.5}, {"characteristics": 15}]
+        for case in [DESIGNS[0], DESIGNS[2], DESIGNS[4]]:
+            design = module_design(*case)
+            with tempfile.TemporaryDirectory() as folder:
+                design.write_profile(folder)
+                for run in runs:
+                    with self.subTest(case=case, run=run):
+                        args = ["analyze", "--json"]
+                        for key, value in run.items():
+                            args += [options[key], repr(value)]
+                        status, out, _ = command.run(args, cwd=folder)
+                        if status == 0:
+                            self.assertEqual(design.analyze(**run), json.loads(out))
+                        else:
+                            with self.assertRaises(bellnozzle.Error) as raised:
+                                design.analyze(**run)
+                            self.assertEqual(str(raised.exception), command.refusal(args, cwd=folder))
 
 
 class RefusalTest(unittest.TestCase):
@@ -120,12 +146,13 @@ class RefusalTest(unittest.TestCase):
             design.write_profile(folder)
             for flow, args in [({"gamma": 1.0}, ["--gamma", "1"]), ({"p0_bar": 0.0}, ["--p0", "0"]),
                                ({"pa_bar": -1.0}, ["--pa", "-1"]), ({"gamma": float("nan")}, None)]:
-                with self.subTest(flow=flow):
-                    with self.assertRaises(bellnozzle.Error) as raised:
-                        design.summary(**flow)
-                    if args:
-                        self.assertEqual(str(raised.exception),
-                                         command.refusal(["summary", "--dir", folder, *args]))
+                for name, figures in [("summary", design.summary), ("analyze", design.analyze)]:
+                    with self.subTest(flow=flow, command=name):
+                        with self.assertRaises(bellnozzle.Error) as raised:
+                            figures(**flow)
+                        if args:
+                            self.assertEqual(str(raised.exception),
+                                             command.refusal([name, "--dir", folder, *args]))
 
     def test_unknown_method_and_missing_profile(self):
         with self.assertRaisesRegex(bellnozzle.Error, "'bell' is not one of chart, cone"):
