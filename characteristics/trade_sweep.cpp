@@ -15,12 +15,9 @@
 namespace bellnozzle::moc {
 namespace {
 
-// The contours whose length follows from the gas and the area ratio alone.
-bool HasOwnLength(ContourMethod method) { return method == ContourMethod::Cone || method == ContourMethod::Ideal; }
-
 // How the messages name a design held in memory (it has no file).
 std::string DesignName(const DesignRequest& d) {
-    if (HasOwnLength(d.method)) return Format("%s design of epsilon %g", ContourMethodName(d.method), d.epsilon);
+    if (MethodHasOwnLength(d.method)) return Format("%s design of epsilon %g", ContourMethodName(d.method), d.epsilon);
     return Format("%s design of epsilon %g at %g %%", ContourMethodName(d.method), d.epsilon, d.lengthPercent);
 }
 
@@ -53,14 +50,14 @@ long long CountDesigns(const SweepRequest& r) {
     long long count = 0;
     for (const ContourMethod method : r.methods) {
         count += static_cast<long long>(r.epsilons.size()) *
-                 (HasOwnLength(method) ? 1 : static_cast<long long>(r.lengthPercents.size()));
+                 (MethodHasOwnLength(method) ? 1 : static_cast<long long>(r.lengthPercents.size()));
         if (count > kMaxSweepDesigns) break;
     }
     return count;
 }
 
 void FillFigures(const DesignSummary& s, const AnalysisResult& a, SweepRow& row) {
-    if (HasOwnLength(row.method)) row.lengthPercent = static_cast<float>(100.0 * s.length / s.coneLength);
+    if (MethodHasOwnLength(row.method)) row.lengthPercent = static_cast<float>(100.0 * s.length / s.coneLength);
     row.lengthCm = s.length;
     row.lengthSavedCm = s.lengthSaved;
     row.lengthSavedPercent = s.lengthSavedPercent;
@@ -89,6 +86,10 @@ SweepRow RefusedRow(const SweepRow& asked, const std::string& english, const std
 
 }  // namespace
 
+bool MethodHasOwnLength(ContourMethod method) {
+    return method == ContourMethod::Cone || method == ContourMethod::Ideal;
+}
+
 std::vector<DesignRequest> SweepDesigns(const SweepRequest& r) {
     CheckRequest(r);
     const long long count = CountDesigns(r);
@@ -104,11 +105,11 @@ std::vector<DesignRequest> SweepDesigns(const SweepRequest& r) {
                 DesignRequest d;
                 d.diameter = r.diameter;
                 d.epsilon = epsilon;
-                d.lengthPercent = HasOwnLength(method) ? 100.0f : length;
+                d.lengthPercent = MethodHasOwnLength(method) ? 100.0f : length;
                 d.method = method;
                 d.gamma = r.gamma;
                 designs.push_back(d);
-                if (HasOwnLength(method)) break;
+                if (MethodHasOwnLength(method)) break;
             }
         }
     }

@@ -68,6 +68,10 @@ struct SweepResult {
     bool complete = true;        // false when stopped before the end
 };
 
+// The cone and the ideal nozzle: their length follows from the throat, the
+// area ratio and the gas, not from a requested percentage.
+bool MethodHasOwnLength(ContourMethod method);
+
 // The designs of the grid in the order the rows come: for each method, each
 // epsilon, each length. The cone and the ideal nozzle have a length of their
 // own, so each gives one design per epsilon whatever the lengths. Throws Error (nothing run) for an empty

@@ -13,6 +13,7 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/option_flags.h"
+#include "cli/report_table.h"
 #include "core/entry_conversion.h"
 #include "core/error.h"
 #include "core/file_names.h"
@@ -255,6 +256,7 @@ int RunCfdCommand(const Args& arguments) {
 }
 
 int RunReportCommand(const Args& arguments) {
+    if (AsksForReportTable(arguments)) return RunReportTableCommand(arguments);
     Args args = arguments;
     const bool json = TakeFlag(args, "json");
     std::string caseDir;
@@ -263,6 +265,7 @@ int RunReportCommand(const Args& arguments) {
     if (!ParseOptions(args, {"png"}, kReportUsage, options)) return kExitUsage;
     if (options.help) {
         std::fputs(kReportUsage, stdout);
+        std::printf("\n%s", ReportTableUsage());
         return kExitOk;
     }
     if (!haveCase) {

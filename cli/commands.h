@@ -26,5 +26,6 @@ int RunRenderCommand(const Args& args);
 int RunSummaryCommand(const Args& args);
 int RunAnalyzeCommand(const Args& args);
 int RunMeshCommand(const Args& args);
+int RunSweepCommand(const Args& args);
 
 }  // namespace bellnozzle::cli

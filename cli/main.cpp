@@ -38,6 +38,7 @@ const char kUsage[] =
     "  summary    dimensions and 1-D performance of zelto_perfil.txt\n"
     "  analyze    2-D flow of zelto_perfil.txt's wall by the method of characteristics\n"
     "  mesh       write wedge_mesh.geo and mesh it with Gmsh (named boundaries)\n"
+    "  sweep      design and analyse many bells, their trade chart and CFD cases\n"
     "\n"
     "'bellnozzle COMMAND --help' describes each command; 'bellnozzle --version' prints the version.\n"
     "Exit status: 0 done, 1 refused input or file error, 2 wrong usage.\n";
@@ -102,6 +103,7 @@ int main(int argc, char** argv) {
         {"summary", RunSummaryCommand},
         {"analyze", RunAnalyzeCommand},
         {"mesh", RunMeshCommand},
+        {"sweep", RunSweepCommand},
     };
     for (const auto& entry : commands) {
         if (command == entry.name) return entry.run(args);

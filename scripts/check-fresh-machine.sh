@@ -26,7 +26,7 @@ mounted=()
 cleanup() {
   local status=$?
   for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
-    umount "${mounted[i]}" 2>/dev/null || umount -l "${mounted[i]}" 2>/dev/null || true
+    umount -R "${mounted[i]}" 2>/dev/null || umount -R -l "${mounted[i]}" 2>/dev/null || true
   done
   # Never delete through a mount that is still there.
   if findmnt -rno TARGET | grep -q "^$work/"; then
@@ -62,11 +62,17 @@ prepare_root() {  # prepare_root DIR: the pristine root unpacked there, mounted,
   mkdir -p "$fresh"
   tar -xf "$tarball" -C "$fresh"
   mount_into /proc -t proc proc
-  mount_into /sys --bind /sys
+  # Recursively, with /sys/fs/cgroup, which slurmd needs; slave, so that
+  # unmounting here never reaches the host's mounts.
+  mount_into /sys --rbind /sys
+  mount --make-rslave "$fresh/sys"
   mount_into /dev --bind /dev
   mount_into /dev/pts --bind /dev/pts
   mount_into /dev/shm -t tmpfs tmpfs
   cp -L /etc/resolv.conf "$fresh/etc/resolv.conf" 2>/dev/null || true
+  # Every installed Debian names localhost in /etc/hosts; mmdebstrap's root
+  # has no such file, and Slurm's daemons and commands loop on resolving it.
+  [ -s "$fresh/etc/hosts" ] || printf '127.0.0.1\tlocalhost\n::1\t\tlocalhost ip6-localhost ip6-loopback\n' > "$fresh/etc/hosts"
   chroot "$fresh" useradd --create-home --shell /bin/bash user
   echo 'user ALL=(ALL) NOPASSWD:ALL' > "$fresh/etc/sudoers.d/user"
   chmod 0440 "$fresh/etc/sudoers.d/user"

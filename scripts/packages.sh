@@ -15,6 +15,9 @@ GUI_PACKAGES=(qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev)
 TOOL_PACKAGES=(gmsh openfoam openmpi-bin povray povray-includes)
 # The DXF reader the CAD tests check the drawings with (run by /usr/bin/python3).
 TOOL_PACKAGES+=(python3-ezdxf)
+# The one-node Slurm cluster the CFD sweep's job array is tested on (munge
+# authenticates its daemons; procps for the process tools its scripts use).
+TOOL_PACKAGES+=(slurm-wlm munge procps)
 # The tests switch to a Portuguese (Brazil) locale, which locale-gen makes, and
 # check the desktop entry, the AppStream file and the manual page.
 TEST_PACKAGES=(locales desktop-file-utils appstream man-db groff-base bsdextrautils file)

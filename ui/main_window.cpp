@@ -13,6 +13,7 @@
 #include "ui/cad_menu.h"
 #include "ui/menu_items.h"
 #include "ui/summary_menu.h"
+#include "ui/sweep_menu.h"
 #include "ui/mesh_menu.h"
 #include "ui/work_folder.h"
 
@@ -112,6 +113,7 @@ void TForm1::BuildMenus() {
     AddSummaryMenuItems(*this);
     AddAnalysisMenuItem(*this);
     AddMeshMenuItems(*this);
+    AddSweepMenuItem(*this);
     AddWorkFolderMenuItem(*this);
     AddMenuItem(MenuAjuda, "Sobre o bellnozzle", [this] { ShowAbout(this); });
 }

@@ -1,0 +1,103 @@
+// "Projeto > Estudo de comprimento..." through the real menu and dialog: the
+// chart and the table it shows are those of the library's sweep for the same
+// lists, and a list it cannot read changes nothing.
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+#include "characteristics/trade_sweep.h"
+#include "ui/main_window.h"
+#include "ui/sweep_chart.h"
+#include "ui/sweep_menu.h"
+#include "ui_test_support.h"
+
+using namespace bellnozzle;
+using namespace bellnozzle::ui;
+using namespace bellnozzle::test;
+
+namespace {
+
+constexpr const char* kSweepItem = "Estudo de comprimento...";
+
+void AnswerNextDialog(std::function<void(QDialog*)> answer) {
+    QTimer::singleShot(0, [answer = std::move(answer)] {
+        QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
+        answer(qobject_cast<QDialog*>(QApplication::activeModalWidget()));
+    });
+}
+
+void Type(QDialog* dialog, const char* entry, const QString& text) {
+    auto* edit = dialog->findChild<QLineEdit*>(entry);
+    QVERIFY2(edit != nullptr, entry);
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+}  // namespace
+
+class SweepMenuTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { folder_ = std::make_unique<WorkFolder>(); }
+    void cleanup() { folder_.reset(); }
+
+    // The dialog starts from the window's entries; what it shows equals the
+    // library's result for the lists typed.
+    void showsTheChartAndTheTableOfTheSweep() {
+        ErrorRecorder errors;
+        TForm1 form;
+        form.show();
+        form.Edit3->setText("20");
+        QString offeredEpsilon;
+        AnswerNextDialog([&](QDialog* dialog) {
+            offeredEpsilon = dialog->findChild<QLineEdit*>("EditEpsilons")->text();
+            Type(dialog, "EditEpsilons", "10,20");
+            Type(dialog, "EditComprimentos", "60:100:20");
+            Type(dialog, "EditMetodos", "chart,cone");
+            Type(dialog, "EditAmbiente", "0,5");  // a decimal comma, as a Portuguese desktop types it
+            dialog->accept();
+        });
+        ChooseMenuItem(form.MenuBar1, "Projeto", kSweepItem);
+        QCOMPARE(errors.Messages().size(), std::size_t(0));
+        QCOMPARE(offeredEpsilon, QString("20"));
+
+        moc::SweepRequest request;
+        request.epsilons = {10, 20};
+        request.lengthPercents = {60, 80, 100};
+        request.methods = {moc::ContourMethod::Chart, moc::ContourMethod::Cone};
+        request.paBar = 0.5;
+        const moc::SweepResult expected = moc::RunSweep(request);
+        QCOMPARE(expected.rows.size(), std::size_t(8));
+        QCOMPARE(form.Memo1->GetText(), SweepTableText(expected));
+        const QImage shown = form.Image1->GetPicture()->Image();
+        QVERIFY(shown == DrawSweepChart(expected, shown.size(), true));
+    }
+
+    void refusesAListItCannotReadAndChangesNothing() {
+        ErrorRecorder errors;
+        TForm1 form;
+        form.show();
+        form.Memo1->setPlainText("kept");
+        const QImage before = form.Image1->GetPicture()->Image();
+        AnswerNextDialog([](QDialog* dialog) {
+            Type(dialog, "EditComprimentos", "60:100");
+            dialog->accept();
+        });
+        ChooseMenuItem(form.MenuBar1, "Projeto", kSweepItem);
+        QCOMPARE(errors.Messages().size(), std::size_t(1));
+        QVERIFY2(errors.Messages()[0].find("A:B:PASSO") != std::string::npos, errors.Messages()[0].c_str());
+        QCOMPARE(form.Memo1->GetText(), std::string("kept"));
+        QVERIFY(form.Image1->GetPicture()->Image() == before);
+    }
+
+private:
+    std::unique_ptr<WorkFolder> folder_;
+};
+
+QTEST_MAIN(SweepMenuTest)
+#include "sweep_menu_test.moc"
