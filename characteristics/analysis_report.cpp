@@ -45,7 +45,7 @@ void AddShockAndSeparation(const AnalysisResult& r, std::vector<Line>& lines) {
         lines.push_back({"separation", "Separação", 0, "", criterion, criterionPt, "attached", "colado"});
     }
     if (r.separationXCmSummerfield) {
-        lines.push_back({"separation_summerfield_x", "Separação (Summerfield), x", *r.separationXCmSummerfield,
+        lines.push_back({"separation_summerfield_x", "Separação segundo Summerfield, x", *r.separationXCmSummerfield,
                          " cm", "wall pressure below 0.4 pa", "pressão na parede abaixo de 0,4 pa"});
     }
     lines.push_back({"cf_ambient_separated", "Cf em pa com separação", r.cfAmbientSeparated, "",

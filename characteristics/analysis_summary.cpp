@@ -1,6 +1,7 @@
 #include "characteristics/analysis_summary.h"
 
 #include <optional>
+#include <utility>
 
 #include "characteristics/analysis_report.h"
 #include "characteristics/json_members.h"
@@ -31,15 +32,24 @@ void AppendLine(std::string& out, const char* name, double value, const char* re
 
 AnalysedSummary SummarizeWithAnalysis(const ProfileTable& profile, const FlowConditions& flow,
                                       const std::string& path) {
-    AnalysedSummary s;
-    s.summary = SummarizeDesign(profile, flow, path);
+    DesignSummary summary = SummarizeDesign(profile, flow, path);
+    AnalysisResult analysis;
     try {
-        s.analysis = AnalyzeProfile(profile, OptionsFor(flow), path);
+        analysis = AnalyzeProfile(profile, OptionsFor(flow), path);
     } catch (const Error& error) {
+        AnalysedSummary s;
+        s.summary = std::move(summary);
         s.refusal = error.what();
         return s;
     }
-    if (!s.summary.conical) s.summary.divergenceFactor = s.analysis->efficiency;
+    return CombineWithAnalysis(std::move(summary), std::move(analysis));
+}
+
+AnalysedSummary CombineWithAnalysis(DesignSummary summary, AnalysisResult analysis) {
+    AnalysedSummary s;
+    s.summary = std::move(summary);
+    if (!s.summary.conical) s.summary.divergenceFactor = analysis.efficiency;
+    s.analysis = std::move(analysis);
     return s;
 }
 

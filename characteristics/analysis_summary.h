@@ -24,6 +24,10 @@ AnalysedSummary SummarizeWithAnalysis(const ProfileTable& profile, const FlowCon
                                       const std::string& path);
 AnalysedSummary SummarizeProfileFileWithAnalysis(const std::string& path, const FlowConditions& flow);
 
+// The summary beside an analysis made for it: a bell takes the efficiency as
+// its divergence factor, a cone keeps its (1 + cos 15 deg) / 2.
+AnalysedSummary CombineWithAnalysis(DesignSummary summary, AnalysisResult analysis);
+
 // FormatSummaryText's lines, then the analysis' efficiency, discharge
 // coefficient, thrust coefficients (the 2-D ones named "_2d" beside the
 // 1-D ones), shock and separation, or the reason there is none.

@@ -1,16 +1,22 @@
 // Feeds arbitrary bytes as "zelto_perfil.txt" through the profile reader, the
-// design summary and the four exporters. Each must either refuse the file
-// with a message or write its output; the sanitizers catch any touch of
-// memory it does not own.
+// design summary, the 2-D analysis and the four exporters, and as a wall made
+// directly of the bytes through the analysis. Each must either refuse the
+// input with a message or give its output; the sanitizers catch any touch of
+// memory it does not own, and libFuzzer's time limit any loop that never ends.
 #include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include "characteristics/analysis_report.h"
+#include "characteristics/nozzle_analysis.h"
 #include "core/design_summary.h"
 #include "core/error.h"
 #include "core/file_names.h"
@@ -61,6 +67,58 @@ void Check(const std::string& outputName, bool readable, Export run) {
     if (!readable || !std::filesystem::exists(output)) std::abort();
 }
 
+// The analysis refuses in both languages, or gives finite figures and JSON
+// without NaN.
+void CheckAnalysis(const ProfileTable& table, const moc::AnalysisOptions& options) {
+    moc::AnalysisResult r;
+    try {
+        r = moc::AnalyzeProfile(table, options, "fuzz");
+    } catch (const Error& error) {
+        if (std::string(error.what()).empty() || error.Portuguese().empty()) std::abort();
+        return;
+    }
+    const double figures[] = {r.dischargeCoefficient, r.cfVacuum, r.cfAmbient, r.cfVacuum1d, r.efficiency,
+                              r.exitMachMean, r.exitMachAxis, r.exitMachLip, r.cfAmbientSeparated};
+    for (const double figure : figures) {
+        if (!std::isfinite(figure)) std::abort();
+    }
+    for (const moc::WallStation& s : r.wall) {
+        if (!std::isfinite(s.xCm) || !std::isfinite(s.mach) || !std::isfinite(s.pRatio)) std::abort();
+    }
+    const std::string json = moc::FormatAnalysisJson(r);
+    if (json.find("nan") != std::string::npos || json.find("inf") != std::string::npos) std::abort();
+}
+
+// The gas, the pressures and the net's size from the first bytes, kept to
+// nets that finish quickly.
+moc::AnalysisOptions OptionsFromBytes(const std::uint8_t* data, std::size_t size) {
+    moc::AnalysisOptions options;
+    if (size > 2) options.gamma = 1.05 + data[2] / 255.0 * 0.65;
+    if (size > 3) options.paBar = data[3] / 255.0 * 3.0;
+    if (size > 4 && data[4] % 4 != 0) options.characteristics = 3 + data[4] % 40;
+    if (size > 5) options.planar = data[5] % 8 == 0;
+    return options;
+}
+
+// A wall no text would give: from a converging start, each pair of bytes
+// is a step along x (possibly none) and a step of radius (either way), so
+// the analysis meets kinks, flats, walls that turn back toward the axis and
+// throats in odd places.
+ProfileTable WallFromBytes(const std::uint8_t* data, std::size_t size) {
+    ProfileTable table;
+    table.X = {0.0f, -1.0f, -0.5f};
+    table.Y = {0.0f, 1.6f, 1.15f};
+    float x = 0.0f, y = 1.0f;
+    for (std::size_t i = 6; i + 1 < size && table.X.size() <= 400; i += 2) {
+        table.X.push_back(x);
+        table.Y.push_back(y);
+        x += data[i] / 128.0f;
+        y = std::max(0.0f, y + static_cast<std::int8_t>(data[i + 1]) / 64.0f);
+    }
+    table.Count = table.Size();
+    return table;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -77,6 +135,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (table.Size() > kMaxFuzzedPoints) return 0;
         std::string header;
         CopyProfileHeader(table, header);
+        CheckAnalysis(table, OptionsFromBytes(data, size));
         // The summary reads the header's numbers too: it refuses in both
         // languages or gives only finite figures (JSON has no NaN).
         try {
@@ -89,6 +148,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (std::string(error.what()).empty()) std::abort();
         readable = false;
     }
+
+    CheckAnalysis(WallFromBytes(data, size), OptionsFromBytes(data, size));
 
     // The cell counts come from the first bytes, so the fuzzer explores them too.
     const std::int32_t nx = size > 0 ? static_cast<std::int8_t>(data[0]) * 1000 : 100;

@@ -34,13 +34,13 @@ struct Words {
     const char* separation;
 };
 
-constexpr Words kEnglish = {"Characteristic net coloured by Mach (2-D analysis, %1 characteristics)",
+constexpr Words kEnglish = {"Characteristic net coloured by Mach (%1 characteristics)",
                             "Wall pressure p/p0",
                             "2-D analysis",
                             "1-D theory",
                             "shock",
                             "separation"};
-constexpr Words kPortuguese = {"Rede de características colorida pelo Mach (análise 2-D, %1 características)",
+constexpr Words kPortuguese = {"Rede de características e Mach (%1 características)",
                                "Pressão na parede p/p0",
                                "análise 2-D",
                                "teoria 1-D",
@@ -180,8 +180,9 @@ void DrawMarks(QPainter& painter, const moc::AnalysisResult& r, const Layout& l,
         const double x = l.Column(*r.separationXCm);
         painter.setPen(QPen(Qt::black, 1.5, Qt::DotLine));
         painter.drawLine(QPointF(x, l.pressureTop), QPointF(x, l.pressureBottom));
+        // Above the plot, clear of the legend inside it.
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(x + 4, l.pressureTop + 2, 120, 14), Qt::AlignLeft,
+        painter.drawText(QRectF(x - 80, l.pressureTop - 20, 160, 16), Qt::AlignCenter,
                          QString::fromUtf8(words.separation));
     }
 }
@@ -287,7 +288,7 @@ QImage DrawAnalysisImage(const moc::AnalysisResult& result, int width, int heigh
     const Extent extent = ExtentOf(result);
     const Layout layout = LayoutFor(extent, width, height);
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(kLeft, 6, width - kLeft - kRight, 18), Qt::AlignLeft,
+    painter.drawText(QRectF(kLeft, 6, width - kLeft - 4, 18), Qt::AlignLeft,
                      QString::fromUtf8(words.netTitle).arg(result.options.characteristics));
     DrawNet(painter, result, extent, layout);
     painter.setPen(Qt::black);

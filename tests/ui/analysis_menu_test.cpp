@@ -1,0 +1,122 @@
+// "Projeto > Análise 2-D (características)" chosen through the real menu, and
+// the picture it shows drawn from hand-made results.
+#include <QTest>
+
+#include <cmath>
+
+#include "characteristics/analysis_report.h"
+#include "characteristics/nozzle_analysis.h"
+#include "core/profile_reader.h"
+#include "ui/analysis_image.h"
+#include "ui/main_window.h"
+#include "ui_test_support.h"
+
+using namespace bellnozzle;
+using namespace bellnozzle::ui;
+using namespace bellnozzle::test;
+
+namespace {
+
+constexpr const char* kAnalysisItem = "Análise 2-D (características)";
+
+moc::AnalysisResult HandMade() {
+    moc::AnalysisResult r;
+    r.options.characteristics = 12;
+    r.throatRadiusCm = 2.5;
+    r.exitRadiusCm = 7.9;
+    // A straight 15-degree wall from the throat, its Mach number growing.
+    for (int i = 0; i <= 20; ++i) {
+        const double x = 0.8 * i, y = 2.5 + x * std::tan(M_PI / 12);
+        const double mach = 1 + 0.1 * i;
+        r.wall.push_back({x, y, mach, std::pow(1 + 0.2 * mach * mach, -3.5)});
+    }
+    // Lines from the axis to the wall, as the net's right-running ones lie.
+    for (int i = 0; i < 10; ++i) {
+        std::vector<moc::NetPoint> line;
+        for (int j = 0; j <= 10; ++j) {
+            const double x = 1.6 * i + 0.16 * j;
+            line.push_back({x, j / 10.0 * (2.5 + x * std::tan(M_PI / 12)), 1 + 0.1 * x / 0.8});
+        }
+        r.netLines.push_back(line);
+    }
+    r.shock = moc::ShockStart{9.0, 4.0};
+    r.separationXCm = 12.0;
+    return r;
+}
+
+// Pixels of a strong colour (neither white, grey nor black).
+int ColouredPixels(const QImage& image, int top, int bottom) {
+    int count = 0;
+    for (int y = top; y < bottom; ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.saturation() > 120 && c.value() > 80) ++count;
+        }
+    }
+    return count;
+}
+
+int PixelsNear(const QImage& image, QColor colour, int top, int bottom) {
+    int count = 0;
+    for (int y = top; y < bottom; ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                    std::abs(c.blue() - colour.blue()) < 40) {
+                ++count;
+            }
+        }
+    }
+    return count;
+}
+
+}  // namespace
+
+class AnalysisMenuTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { folder_ = std::make_unique<WorkFolder>(); }
+    void cleanup() { folder_.reset(); }
+
+    // Without a profile the error box says to run the design, and both panes
+    // keep what they showed.
+    void refusedProfileLeavesThePanes() {
+        ErrorRecorder errors;
+        TForm1 form;
+        form.show();
+        form.Memo1->setPlainText("antes");
+        const QImage before = form.Image1->GetPicture()->Image();
+        ChooseMenuItem(form.MenuBar1, "Projeto", kAnalysisItem);
+        QCOMPARE(errors.Messages().size(), std::size_t(1));
+        QVERIFY(errors.Messages()[0].find("Cálculo") != std::string::npos);
+        QCOMPARE(form.Memo1->GetText(), std::string("antes"));
+        QVERIFY(form.Image1->GetPicture()->Image() == before);
+    }
+
+    // The net in colour above, the wall pressure below with its legend, in
+    // the pane's size; an empty result draws without failing.
+    void pictureOfAHandMadeAnalysis() {
+        const moc::AnalysisResult r = HandMade();
+        const QImage picture = DrawAnalysisImage(r, 546, 496, PictureLanguage::Portuguese);
+        QCOMPARE(picture.size(), QSize(546, 496));
+        // Find the band where the pressure plot starts: the row of the
+        // analysis' blue curve lies in the lower part.
+        const int middle = picture.height() / 2;
+        QVERIFY(ColouredPixels(picture, 0, middle) > 500);
+        QVERIFY(PixelsNear(picture, QColor(20, 70, 200), middle, picture.height()) > 100);
+        QVERIFY(PixelsNear(picture, QColor(200, 30, 30), middle, picture.height()) > 40);
+        QVERIFY(DrawAnalysisImage(r, 546, 496, PictureLanguage::English) != picture);
+
+        const QImage empty = DrawAnalysisImage(moc::AnalysisResult{}, 300, 200, PictureLanguage::English);
+        QCOMPARE(empty.size(), QSize(300, 200));
+        const int tall = AnalysisImageHeight(r, 1000);
+        QVERIFY(tall > 300 && tall < 1200);
+    }
+
+private:
+    std::unique_ptr<WorkFolder> folder_;
+};
+
+QTEST_MAIN(AnalysisMenuTest)
+#include "analysis_menu_test.moc"
