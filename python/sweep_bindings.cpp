@@ -107,8 +107,9 @@ py::object Sweep(double diameter, const py::object& epsilon, const py::object& l
 }  // namespace
 
 void BindSweep(py::module_& module) {
-    module.def("sweep", &Sweep, kSweepDoc, py::kw_only(), py::arg("diameter") = 5.0, py::arg("epsilon") = 10.0,
-               py::arg("length") = 80.0, py::arg("method") = "chart", py::arg("gamma") = 1.4,
+    // The command's defaults, so that sweep() gives the rows of 'sweep --json'.
+    module.def("sweep", &Sweep, kSweepDoc, py::kw_only(), py::arg("diameter") = 5.0, py::arg("epsilon") = "10",
+               py::arg("length") = "60:100:10", py::arg("method") = "chart,cone", py::arg("gamma") = 1.4,
                py::arg("p0_bar") = 20.0, py::arg("pa_bar") = 1.01325, py::arg("characteristics") = 0,
                py::arg("threads") = 0, py::arg("progress") = py::none());
 }

@@ -1,17 +1,39 @@
 """The module's sweep: its lists, its rows, and stopping it."""
+import json
 import os
 import signal
 import unittest
 
 import bellnozzle
 
+import command
+
 KEYS = {"method", "epsilon", "length_percent", "length_cm", "efficiency", "cf_vacuum", "cf_ambient",
         "separation_x_cm", "error"}
 
 
 class SweepTest(unittest.TestCase):
+    def test_rows_equal_the_commands_json(self):
+        runs = [
+            {},
+            {"diameter": 3.7, "epsilon": "5:50:15", "length": "60,80", "method": "chart,cone", "pa_bar": 0.0},
+            {"epsilon": [0.5, 12.5], "length": [75, 90], "method": ["chart"], "gamma": 1.2, "p0_bar": 70.0},
+        ]
+        options = {"diameter": "--diameter", "epsilon": "--epsilon", "length": "--length", "method": "--method",
+                   "gamma": "--gamma", "p0_bar": "--p0", "pa_bar": "--pa"}
+        for run in runs:
+            with self.subTest(run=run):
+                args = ["sweep", "--json"]
+                for key, value in run.items():
+                    text = value if isinstance(value, str) else ",".join(map(str, value)) \
+                        if isinstance(value, list) else repr(value)
+                    args += [options[key], text]
+                status, out, err = command.run(args)
+                self.assertIn(status, (0, 1), err)  # 1: every design refused
+                self.assertEqual(bellnozzle.sweep(**run), json.loads(out))
+
     def test_lists_may_be_numbers_sequences_or_the_commands_text(self):
-        expected = bellnozzle.sweep(epsilon="5:15:5", length="60,80", method="chart,cone")
+        expected = bellnozzle.sweep(epsilon="5:15:5", length="60,80")
         for epsilon, length, method in [([5, 10, 15], [60, 80], ["chart", "cone"]),
                                         ((5.0, 10.0, 15.0), "60, 80", ("chart", "cone")),
                                         ("5,10,15", [60.0, 80.0], "chart, cone")]:
@@ -31,7 +53,7 @@ class SweepTest(unittest.TestCase):
                                                                         "error"}), row)
 
     def test_a_refused_design_is_a_row_and_the_sweep_goes_on(self):
-        rows = bellnozzle.sweep(epsilon=[0.5, 10], length=75)
+        rows = bellnozzle.sweep(epsilon=[0.5, 10], length=75, method="chart")
         self.assertEqual(len(rows), 2)
         self.assertIn("75", rows[0]["error"])
 
@@ -64,7 +86,8 @@ class SweepTest(unittest.TestCase):
 
                 # 90,002 designs take seconds; the first report comes after 0.1 s.
                 with self.assertRaises(raised):
-                    bellnozzle.sweep(epsilon="5:50:0.001", length=[60, 100], threads=1, progress=record)
+                    bellnozzle.sweep(epsilon="5:50:0.001", length=[60, 100], method="chart", threads=1,
+                                     progress=record)
                 self.assertGreaterEqual(len(calls), 1)
                 done, total = calls[0]
                 self.assertEqual(total, 90002)
