@@ -1,9 +1,14 @@
 #include "characteristics/contour_methods.h"
 
+#include <cmath>
+
+#include "characteristics/ideal_designs.h"
+#include "core/chart_range.h"
 #include "core/conical_contour.h"
 #include "core/contour.h"
 #include "core/design.h"
 #include "core/error.h"
+#include "core/text_format.h"
 #include "core/wall_angle_chart.h"
 
 namespace bellnozzle::moc {
@@ -26,8 +31,13 @@ DesignedProfile DesignChartParabola(const DesignRequest& request) {
     out.method = ContourMethod::Chart;
     out.Rt = static_cast<float>(double(request.diameter) * 0.5);
     LookupWallAngles(request.epsilon, request.lengthPercent, out.thetaN, out.thetaS);
-    out.profileText =
-        FormatContourProfile(ContourInput{out.Rt, request.epsilon, request.lengthPercent, out.thetaN, out.thetaS, 20});
+    const ContourInput input{out.Rt, request.epsilon, request.lengthPercent, out.thetaN, out.thetaS, 20};
+    RequireChartNozzle(input);
+    out.profileText = FormatContourProfile(input);
+    if (auto note = ChartExtrapolationNote(request.epsilon)) {
+        out.notes.push_back(note->english);
+        out.notesPortuguese.push_back(note->portuguese);
+    }
     return out;
 }
 
@@ -41,7 +51,70 @@ DesignedProfile DesignCone(const DesignRequest& request) {
     return out;
 }
 
+void RequireMocEntries(const DesignRequest& request) {
+    // The throat and the area ratio as the chart's designs check them.
+    if (!(std::isfinite(request.diameter) && request.diameter > 0.0f)) {
+        throw Error(Format("the throat diameter must be above 0 cm (got %g)", double(request.diameter)),
+                    Format("o diâmetro da garganta deve ser maior que 0 cm (valor %g)", double(request.diameter)));
+    }
+    if (!(std::isfinite(request.epsilon) && request.epsilon > 1.0f && request.epsilon <= 1000.0f)) {
+        throw Error(Format("epsilon must lie above 1 and at most 1000 for the designs by characteristics (got %g)",
+                           double(request.epsilon)),
+                    Format("epsilon deve ficar acima de 1 e no máximo 1000 nos projetos por características "
+                           "(valor %g)",
+                           double(request.epsilon)));
+    }
+    if (MethodUsesLength(request.method) &&
+        !(std::isfinite(request.lengthPercent) && request.lengthPercent > 0.0f && request.lengthPercent <= 200.0f)) {
+        throw Error(Format("the bell length must lie above 0 and at most 200 %% of the 15-degree cone (got %g)",
+                           double(request.lengthPercent)),
+                    Format("o comprimento deve ficar acima de 0 e no máximo 200 %% do cone de 15 graus (valor %g)",
+                           double(request.lengthPercent)));
+    }
+}
+
+DesignedProfile DesignIdeal(const DesignRequest& request) {
+    DesignedProfile out;
+    out.method = ContourMethod::Ideal;
+    out.Rt = static_cast<float>(double(request.diameter) * 0.5);
+    const DesignedWall wall = DesignIdealWall(request.gamma, request.epsilon);
+    // The header's length is the ideal nozzle's own, in per cent of the cone.
+    const float cone = ReferenceConeLength(out.Rt, request.epsilon);
+    const float lengthPercent = static_cast<float>(wall.x.back() * out.Rt / double(cone) * 100.0);
+    out.profileText = FormatDesignedProfile(out.Rt, request.epsilon, lengthPercent, wall);
+    out.thetaN = static_cast<float>(wall.theta.front() * 180.0 / 3.141592653589793);
+    out.thetaS = 0.0f;
+    return out;
+}
+
+DesignedProfile DesignTic(const DesignRequest& request) {
+    DesignedProfile out;
+    out.method = ContourMethod::Tic;
+    out.Rt = static_cast<float>(double(request.diameter) * 0.5);
+    const float cone = ReferenceConeLength(out.Rt, request.epsilon);
+    const double length = double(cone) * double(request.lengthPercent) * 0.01 / double(out.Rt);
+    const DesignedWall wall = DesignTruncatedIdealWall(request.gamma, request.epsilon, length);
+    out.profileText = FormatDesignedProfile(out.Rt, request.epsilon, request.lengthPercent, wall);
+    out.thetaN = static_cast<float>(wall.theta.front() * 180.0 / 3.141592653589793);
+    out.thetaS = static_cast<float>(wall.theta.back() * 180.0 / 3.141592653589793);
+    return out;
+}
+
+void RequireGamma(double gamma) {
+    if (std::isfinite(gamma) && gamma > 1.0 && gamma <= 5.0 / 3.0) return;
+    throw Error(Format("gamma must lie above 1 and at most 5/3 (got %g)", gamma),
+                Format("gama deve ficar acima de 1 e no máximo 5/3 (valor %g)", gamma));
+}
+
 }  // namespace
+
+bool MethodUsesGamma(ContourMethod method) {
+    return method != ContourMethod::Chart && method != ContourMethod::Cone;
+}
+
+bool MethodUsesLength(ContourMethod method) {
+    return method != ContourMethod::Cone && method != ContourMethod::Ideal;
+}
 
 const char* ContourMethodName(ContourMethod method) {
     for (const MethodName& entry : kMethodNames) {
@@ -61,11 +134,18 @@ bool ParseContourMethod(const std::string& name, ContourMethod& method) {
 }
 
 DesignedProfile DesignProfile(const DesignRequest& request) {
+    if (MethodUsesGamma(request.method)) RequireGamma(request.gamma);
     switch (request.method) {
         case ContourMethod::Chart:
             return DesignChartParabola(request);
         case ContourMethod::Cone:
             return DesignCone(request);
+        case ContourMethod::Ideal:
+            RequireMocEntries(request);
+            return DesignIdeal(request);
+        case ContourMethod::Tic:
+            RequireMocEntries(request);
+            return DesignTic(request);
         default:
             break;
     }

@@ -28,10 +28,18 @@ struct DesignedProfile {
     float Rt = 0, thetaN = 0, thetaS = 0;  // as the profile header carries them
     std::string profileText;               // the whole profile file
     std::vector<std::string> notes;        // English lines the user should read (extrapolated angles, ...)
+    std::vector<std::string> notesPortuguese;  // the same lines for the window
 };
 
+// True for the methods whose design depends on the gas (ideal, tic, parabola,
+// toc); the chart's parabola and the cone do not.
+bool MethodUsesGamma(ContourMethod method);
+// True for the methods with a length to choose (chart, tic, parabola, toc).
+bool MethodUsesLength(ContourMethod method);
+
 // Designs in memory. Throws Error (English and Portuguese) when the design is
-// refused.
+// refused: the chart's parabola where its angles make no nozzle, a gamma not
+// above 1 for the methods that use it.
 DesignedProfile DesignProfile(const DesignRequest& request);
 
 }  // namespace bellnozzle::moc

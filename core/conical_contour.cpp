@@ -83,7 +83,7 @@ std::string FormatConicalProfile(float Rt, float epsilon) {
 }
 
 DesignResult RunConicalNozzleDesign(float diameter, float epsilon, const std::string& profilePath) {
-    const DesignResult result{Store(double(diameter) * 0.5), kConeWallAngle, kConeWallAngle};
+    const DesignResult result{Store(double(diameter) * 0.5), kConeWallAngle, kConeWallAngle, {}};
     WriteTextFileAtomically(profilePath, FormatConicalProfile(result.Rt, epsilon));
     return result;
 }

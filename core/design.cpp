@@ -22,8 +22,10 @@ void RequireChartLengthPercent(float lengthPercent) {
 DesignResult RunDesign(float diameter, float lengthPercent, float epsilon,
                        const std::string& profilePath) {
     RequireChartLengthPercent(lengthPercent);
-    DesignResult result{static_cast<float>(double(diameter) * 0.5), 0.0f, 0.0f};
+    DesignResult result{static_cast<float>(double(diameter) * 0.5), 0.0f, 0.0f, {}};
     LookupWallAngles(epsilon, lengthPercent, result.thetaN, result.thetaS);
+    RequireChartNozzle(ContourInput{result.Rt, epsilon, lengthPercent, result.thetaN, result.thetaS, 20});
+    if (auto note = ChartExtrapolationNote(epsilon)) result.notes.push_back(*note);
     WriteContourProfile(result.Rt, epsilon, lengthPercent, result.thetaN, result.thetaS, 20,
                         profilePath);
     return result;
