@@ -31,7 +31,10 @@ const char kDesignDoc[] =
     "  method    'chart' (the design chart's parabola), 'cone' (the 15-degree\n"
     "            reference cone), or a design by the method of characteristics:\n"
     "            'ideal', 'tic', 'parabola', 'toc'\n"
-    "  gamma     ratio of specific heats of the characteristics' designs\n"
+    "  gamma     ratio of specific heats of the characteristics' designs, above 1\n"
+    "            and at most 5/3\n"
+    "A design the designer should look at twice (angles extrapolated off the\n"
+    "chart) gives a UserWarning with the command's note, kept in Design.notes.\n"
     "Raises bellnozzle.Error (a ValueError) with the command's message when the\n"
     "design is refused.";
 
@@ -170,8 +173,18 @@ void BindDesign(py::module_& module) {
     module.def(
         "design",
         [](double diameter, double length, double epsilon, const std::string& method, double gamma) {
-            py::gil_scoped_release released;
-            return MakeDesign(diameter, length, epsilon, method, gamma);
+            DesignObject design;
+            {
+                py::gil_scoped_release released;
+                design = MakeDesign(diameter, length, epsilon, method, gamma);
+            }
+            // What the command prints as notes on the error stream.
+            for (const std::string& note : design.notes) {
+                if (PyErr_WarnEx(PyExc_UserWarning, note.c_str(), 1) < 0) {
+                    throw py::error_already_set();  // warnings made errors (-W error)
+                }
+            }
+            return design;
         },
         kDesignDoc, py::arg("diameter") = 5.0, py::arg("length") = 80.0, py::arg("epsilon") = 10.0,
         py::arg("method") = "chart", py::arg("gamma") = 1.4);

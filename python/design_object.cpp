@@ -1,5 +1,7 @@
 #include "python/design_object.h"
 
+#include <iterator>
+
 #include "core/error.h"
 #include "core/file_names.h"
 #include "core/text_file.h"
@@ -8,20 +10,22 @@
 namespace bellnozzle::python {
 namespace {
 
-constexpr moc::ContourMethod kMethods[] = {moc::ContourMethod::Chart, moc::ContourMethod::Cone,
-                                           moc::ContourMethod::Ideal, moc::ContourMethod::Tic,
-                                           moc::ContourMethod::Parabola, moc::ContourMethod::Toc};
+// In the order the design command names them.
+constexpr moc::ContourMethod kMethods[] = {moc::ContourMethod::Chart, moc::ContourMethod::Parabola,
+                                           moc::ContourMethod::Toc,   moc::ContourMethod::Ideal,
+                                           moc::ContourMethod::Tic,   moc::ContourMethod::Cone};
 
 moc::ContourMethod RequireMethod(const std::string& name) {
     moc::ContourMethod method = moc::ContourMethod::Chart;
     if (moc::ParseContourMethod(name, method)) return method;
     std::string names;
-    for (const moc::ContourMethod known : kMethods) {
-        names += names.empty() ? "" : ", ";
-        names += moc::ContourMethodName(known);
+    for (std::size_t i = 0; i < std::size(kMethods); ++i) {
+        names += i == 0 ? "" : i + 1 == std::size(kMethods) ? " or " : ", ";
+        names += moc::ContourMethodName(kMethods[i]);
     }
-    throw Error("the contour method '" + name + "' is not one of " + names,
-                "o método de contorno '" + name + "' não é um de " + names);
+    // The command's words, so that a script's message reads as the command's.
+    throw Error("unknown --method '" + name + "'; choose " + names,
+                "--method desconhecido '" + name + "'; escolha " + names);
 }
 
 }  // namespace

@@ -3,50 +3,83 @@ import json
 import os
 import tempfile
 import unittest
+import warnings
 
 import bellnozzle
 
 import command
 
-# diameter, length, epsilon, method; texts as given to the command. Inside the
-# chart, at its corners, extrapolated below it, and the reference cone.
+# diameter, length, epsilon, method and gamma; texts as given to the command.
+# Inside the chart, at its corners, extrapolated below it (with a note), the
+# reference cone, and the designs by the method of characteristics.
 DESIGNS = [
-    ("5.0", "80", "10", "chart"),
-    ("3.7", "60", "25.5", "chart"),
-    ("0.8", "100", "50", "chart"),
-    ("12.25", "70", "3.3", "chart"),
-    ("5.0", "80", "10", "cone"),
-    ("2.2", "90", "1.5", "cone"),
+    ("5.0", "80", "10", "chart", None),
+    ("3.7", "60", "25.5", "chart", None),
+    ("0.8", "100", "50", "chart", None),
+    ("12.25", "70", "3.3", "chart", None),
+    ("5.0", None, "10", "cone", None),
+    ("2.2", None, "1.5", "cone", None),
+    ("5.0", None, "10", "ideal", "1.4"),
+    ("1.5", None, "40", "ideal", "1.2"),
+    ("5.0", "80", "10", "tic", "1.4"),
+    ("4.0", "70", "25", "tic", "1.3"),
+    ("5.0", "80", "10", "parabola", "1.4"),
+    ("5.0", "80", "10", "toc", "1.25"),
 ]
 
 
-def command_design_args(diameter, length, epsilon, method):
-    args = ["--diameter", diameter, "--epsilon", epsilon]
-    return args + (["--conical"] if method == "cone" else ["--length", length])
+def command_design_args(diameter, length, epsilon, method, gamma):
+    args = ["--diameter", diameter, "--epsilon", epsilon, "--method", method]
+    return args + (["--length", length] if length else []) + (["--gamma", gamma] if gamma else [])
 
 
-def module_design(diameter, length, epsilon, method):
-    return bellnozzle.design(diameter=float(diameter), length=float(length), epsilon=float(epsilon),
-                             method=method)
+def module_design(diameter, length, epsilon, method, gamma):
+    with warnings.catch_warnings():
+        warnings.simplefilter("ignore")
+        return bellnozzle.design(diameter=float(diameter), length=float(length or 80), epsilon=float(epsilon),
+                                 method=method, gamma=float(gamma or 1.4))
 
 
 class DesignTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.commands_folder = tempfile.TemporaryDirectory()
+        cls.by_command = {case: cls.command_profile(case) for case in DESIGNS}
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.commands_folder.cleanup()
+
     def setUp(self):
         self.folder = tempfile.TemporaryDirectory()
         self.addCleanup(self.folder.cleanup)
 
-    def command_profile(self, case):
-        folder = os.path.join(self.folder.name, "command")
-        os.makedirs(folder, exist_ok=True)
-        printed = command.run_ok(["design", "--dir", folder, *command_design_args(*case)])
+    @classmethod
+    def command_profile(cls, case):
+        """The profile file the command writes and what it prints; None, and
+        the refusal, for a design it refuses."""
+        folder = cls.commands_folder.name
+        status, out, err = command.run(["design", "--dir", folder, *command_design_args(*case)])
+        if status != 0:
+            return None, err
         with open(os.path.join(folder, "zelto_perfil.txt"), "rb") as file:
-            return file.read(), dict(line.split("=", 1) for line in printed.splitlines())
+            return file.read(), (dict(line.split("=", 1) for line in out.splitlines()), err)
 
-    def test_profile_file_and_angles_equal_the_commands(self):
+    def test_profile_file_angles_and_notes_equal_the_commands(self):
+        """Every method gives the command's file, or its refusal."""
         for case in DESIGNS:
             with self.subTest(case=case):
-                expected, printed = self.command_profile(case)
-                design = module_design(*case)
+                expected, printed = self.by_command[case]
+                if expected is None:
+                    with self.assertRaises(bellnozzle.Error) as raised:
+                        module_design(*case)
+                    self.assertEqual(f"bellnozzle: {raised.exception}\n", printed)
+                    continue
+                printed, notes = printed
+                with warnings.catch_warnings(record=True) as warned:
+                    warnings.simplefilter("always")
+                    design = bellnozzle.design(diameter=float(case[0]), length=float(case[1] or 80),
+                                               epsilon=float(case[2]), method=case[3], gamma=float(case[4] or 1.4))
                 self.assertEqual(design.profile_text.encode("latin-1"), expected)
                 folder = os.path.join(self.folder.name, "module")
                 os.makedirs(folder, exist_ok=True)
@@ -56,12 +89,17 @@ class DesignTest(unittest.TestCase):
                     self.assertEqual(file.read(), expected)
                 self.assertEqual(design.theta_n, float(printed["theta_n"]))
                 self.assertEqual(design.theta_s, float(printed["theta_s"]))
+                self.assertEqual(design.points.shape[0], int(printed["points"]))
                 self.assertEqual(design.method, case[3])
+                self.assertEqual("".join(f"bellnozzle: note: {note}\n" for note in design.notes), notes)
+                self.assertEqual([str(w.message) for w in warned], design.notes)
 
     def test_points_are_the_point_lines_of_the_file(self):
         for case in DESIGNS:
             with self.subTest(case=case):
-                expected, _ = self.command_profile(case)
+                expected, _ = self.by_command[case]
+                if expected is None:
+                    continue
                 lines = expected.decode("latin-1").split("[perfil]\n", 1)[1].splitlines()
                 rows = [[float(value) for value in line.split()[1:3]] for line in lines if line.strip()]
                 points = module_design(*case).points
@@ -71,10 +109,10 @@ class DesignTest(unittest.TestCase):
 
     def test_summary_equals_the_commands_json(self):
         flows = [{}, {"gamma": 1.2, "p0_bar": 70.0, "pa_bar": 0.0}, {"gamma": 1.67, "p0_bar": 3.5, "pa_bar": 2.0}]
-        for case in [DESIGNS[0], DESIGNS[3], DESIGNS[4]]:
-            folder = os.path.join(self.folder.name, "command")
-            self.command_profile(case)
+        for case in [DESIGNS[0], DESIGNS[3], DESIGNS[4], DESIGNS[6]]:
+            folder = self.folder.name
             design = module_design(*case)
+            design.write_profile(folder)
             for flow in flows:
                 with self.subTest(case=case, flow=flow):
                     options = {"gamma": "--gamma", "p0_bar": "--p0", "pa_bar": "--pa"}
@@ -99,7 +137,7 @@ class AnalyzeTest(unittest.TestCase):
     def test_analysis_equals_the_commands_json_or_its_refusal(self):
         options = {"gamma": "--gamma", "p0_bar": "--p0", "pa_bar": "--pa", "characteristics": "--characteristics"}
         runs = [{}, {"pa_bar": 0.0}, {"gamma": 1.2, "p0_bar": 70.0, "pa_bar": 0.5}, {"characteristics": 15}]
-        for case in [DESIGNS[0], DESIGNS[2], DESIGNS[4]]:
+        for case in [DESIGNS[0], DESIGNS[2], DESIGNS[4], DESIGNS[8]]:
             design = module_design(*case)
             with tempfile.TemporaryDirectory() as folder:
                 design.write_profile(folder)
@@ -123,11 +161,13 @@ class RefusalTest(unittest.TestCase):
 
     def test_refused_designs_carry_the_commands_messages(self):
         refused = [
-            ("0", "80", "10", "chart"),
-            ("-2", "80", "10", "chart"),
-            ("5", "75", "10", "chart"),
-            ("5", "80", "0.5", "chart"),
-            ("5", "80", "1.05", "cone"),
+            ("0", "80", "10", "chart", None),
+            ("-2", "80", "10", "chart", None),
+            ("5", "75", "10", "chart", None),
+            ("5", "80", "0.5", "chart", None),
+            ("5", None, "1.05", "cone", None),
+            ("5", None, "10", "ideal", "1.7"),
+            ("5", "80", "10", "tic", "1"),
         ]
         with tempfile.TemporaryDirectory() as folder:
             for case in refused:
@@ -155,8 +195,9 @@ class RefusalTest(unittest.TestCase):
                                              command.refusal([name, "--dir", folder, *args]))
 
     def test_unknown_method_and_missing_profile(self):
-        with self.assertRaisesRegex(bellnozzle.Error, "'bell' is not one of chart, cone"):
+        with self.assertRaises(bellnozzle.Error) as raised:
             bellnozzle.design(method="bell")
+        self.assertEqual(str(raised.exception), command.refusal(["design", "--method", "bell"]).split("\n")[0])
         with tempfile.TemporaryDirectory() as folder:
             missing = os.path.join(folder, "zelto_perfil.txt")
             with self.assertRaises(bellnozzle.Error) as raised:
