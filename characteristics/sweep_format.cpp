@@ -1,51 +1,16 @@
-// A sweep's rows as a text table, CSV and JSON. CSV and JSON numbers are the
-// shortest text that reads back to the same double (std::to_chars), so a
-// script gets exactly the numbers of the analysis.
-#include <charconv>
+// A sweep's rows as a text table, CSV and JSON. Numbers are printed as the
+// analyze command's JSON prints them, so a row reads the same digits as the
+// analysis of the same design.
 #include <cmath>
 
+#include "characteristics/json_members.h"
 #include "characteristics/trade_sweep.h"
 #include "core/text_format.h"
 
 namespace bellnozzle::moc {
 namespace {
 
-void AppendExact(std::string& out, double value) {
-    if (!std::isfinite(value)) {
-        out += "null";
-        return;
-    }
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    out.append(text, result.ptr);
-}
-
-// Requested values are single precision: their own shortest text ("0.1",
-// not the double nearest to the float 0.1).
-void AppendExact(std::string& out, float value) {
-    if (!std::isfinite(value)) {
-        out += "null";
-        return;
-    }
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    out.append(text, result.ptr);
-}
-
-void AppendJsonString(std::string& out, const std::string& text) {
-    out += '"';
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            AppendFormat(out, "\\u%04x", unsigned(static_cast<unsigned char>(c)));
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-}
+void AppendNumber(std::string& out, double value) { AppendJsonNumber(out, value); }
 
 // The figures of a row in the order of every format: name and value, or no
 // value (refused, attached, no shock).
@@ -133,12 +98,12 @@ std::string FormatSweepCsv(const SweepResult& result) {
     for (const SweepRow& r : result.rows) {
         out += ContourMethodName(r.method);
         out += ',';
-        AppendExact(out, r.epsilon);
+        AppendNumber(out, r.epsilon);
         out += ',';
-        AppendExact(out, r.lengthPercent);
+        AppendNumber(out, r.lengthPercent);
         for (const Figure& f : Figures(r)) {
             out += ',';
-            if (f.value) AppendExact(out, *f.value);
+            if (f.value) AppendNumber(out, *f.value);
         }
         out += ',';
         if (r.Refused()) {
@@ -160,15 +125,15 @@ std::string FormatSweepJson(const SweepResult& result) {
         out += "\"method\": ";
         AppendJsonString(out, ContourMethodName(r.method));
         out += ", \"epsilon\": ";
-        AppendExact(out, r.epsilon);
+        AppendNumber(out, r.epsilon);
         out += ", \"length_percent\": ";
-        AppendExact(out, r.lengthPercent);
+        AppendNumber(out, r.lengthPercent);
         for (const Figure& f : Figures(r)) {
             out += ", \"";
             out += f.name;
             out += "\": ";
             if (f.value) {
-                AppendExact(out, *f.value);
+                AppendNumber(out, *f.value);
             } else {
                 out += "null";
             }

@@ -170,17 +170,25 @@ SweepResult RunSweep(const SweepRequest& request, const std::function<void(const
     };
     int threads = request.threads > 0 ? request.threads : static_cast<int>(std::thread::hardware_concurrency());
     threads = static_cast<int>(std::max<long long>(1, std::min<long long>(std::max(threads, 1), total)));
-    std::vector<std::thread> workers;
-    workers.reserve(static_cast<std::size_t>(threads));
-    for (int t = 0; t < threads; ++t) workers.emplace_back(work);
-
     {
+        // Joined on every way out: a progress callback that throws (a
+        // caller's own exception, an interrupt from Python) must not leave
+        // threads running, which would end the program.
+        std::vector<std::thread> workers;
+        struct JoinAll {
+            std::vector<std::thread>& workers;
+            std::atomic<bool>& cancel;
+            ~JoinAll() {
+                cancel = true;
+                for (std::thread& worker : workers) worker.join();
+            }
+        } joinAll{workers, cancel};
+        workers.reserve(static_cast<std::size_t>(threads));
+        for (int t = 0; t < threads; ++t) workers.emplace_back(work);
+
         std::unique_lock<std::mutex> lock(mutex);
         for (;;) {
-            if (stop != nullptr && stop->load()) {
-                cancel = true;
-                break;
-            }
+            if (stop != nullptr && stop->load()) break;
             changed.wait_for(lock, std::chrono::milliseconds(100), [&] { return done == total; });
             const SweepProgress now{done, total};
             if (progress) {
@@ -191,7 +199,6 @@ SweepResult RunSweep(const SweepRequest& request, const std::function<void(const
             if (done == total) break;
         }
     }
-    for (std::thread& worker : workers) worker.join();
 
     SweepResult result;
     result.total = total;

@@ -111,7 +111,7 @@ std::string FormatSweepCsv(const SweepResult& result);
 // efficiency, cf_vacuum, cf_ambient, cf_ambient_separated, separation_x_cm,
 // shock_x_cm, discharge_coefficient, exit_mach_mean, exit_angle_deg,
 // wall_area_cm2 and error (null unless refused; a refused row's figures are
-// null). Numbers are written to round-trip exactly.
+// null). Numbers are printed as analyze --json prints them.
 std::string FormatSweepJson(const SweepResult& result);
 
 }  // namespace bellnozzle::moc

@@ -70,9 +70,6 @@ prepare_root() {  # prepare_root DIR: the pristine root unpacked there, mounted,
   mount_into /dev/pts --bind /dev/pts
   mount_into /dev/shm -t tmpfs tmpfs
   cp -L /etc/resolv.conf "$fresh/etc/resolv.conf" 2>/dev/null || true
-  # Every installed Debian names localhost in /etc/hosts; mmdebstrap's root
-  # has no such file, and Slurm's daemons and commands loop on resolving it.
-  [ -s "$fresh/etc/hosts" ] || printf '127.0.0.1\tlocalhost\n::1\t\tlocalhost ip6-localhost ip6-loopback\n' > "$fresh/etc/hosts"
   chroot "$fresh" useradd --create-home --shell /bin/bash user
   echo 'user ALL=(ALL) NOPASSWD:ALL' > "$fresh/etc/sudoers.d/user"
   chmod 0440 "$fresh/etc/sudoers.d/user"

@@ -28,6 +28,14 @@ conf="$work/slurm.conf"
 export SLURM_CONF="$conf"
 
 stop_daemons() {
+  # slurmd leaves running jobs behind when shut down: cancel them first.
+  if [ -n "$(squeue -h -o %i 2> /dev/null)" ]; then
+    scancel --name=bellnozzle-sweep 2> /dev/null
+    for _ in $(seq 1 50); do
+      [ -z "$(squeue -h -o %i 2> /dev/null)" ] && break
+      sleep 0.2
+    done
+  fi
   "${as_root[@]}" env SLURM_CONF="$conf" scontrol shutdown > /dev/null 2>&1
   for pidfile in "$work/slurmd.pid" "$work/slurmctld.pid" "$work/munge/munged.pid"; do
     [ -s "$pidfile" ] || continue
@@ -45,7 +53,7 @@ cleanup() {
   stop_daemons
   if [ "$status" -ne 0 ] && [ "$status" -ne 77 ]; then
     for log in "$work"/log/*.log "$work"/munge/munged.log "$work"/sweep/slurm-*.out; do
-      [ -f "$log" ] && { echo "== $log"; tail -n 20 "$log"; }
+      "${as_root[@]}" test -f "$log" && { echo "== $log"; "${as_root[@]}" tail -n 20 "$log"; }
     done
   fi
   "${as_root[@]}" rm -rf "$work"

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <regex>
 #include <thread>
 
 #include "command_fixture.h"
@@ -40,6 +41,44 @@ TEST_F(SweepCommand, RefusesWrongUsageAndBadValuesWritingNothing) {
         EXPECT_EQ(r.status, c.status) << c.args[1] << " " << c.args[2] << "\n" << r.err;
         EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
         EXPECT_TRUE(fs::is_empty(dir_)) << c.args[1] << " " << c.args[2];
+    }
+}
+
+// The text of a JSON member's value ("0.98765", "null") in text, after from.
+std::string Member(const std::string& text, const std::string& key, std::size_t from = 0) {
+    std::smatch match;
+    const std::regex pattern("\"" + key + "\": ([^,\n}]*)");
+    const std::string rest = text.substr(from);
+    return std::regex_search(rest, match, pattern) ? match[1].str() : "(no " + key + ")";
+}
+
+// A row reads the digits analyze --json and summary --json print for the
+// profile the design command writes with the same entries.
+TEST_F(SweepCommand, RowsEqualTheAnalysisAndSummaryOfTheWrittenDesign) {
+    const Result sweep = Run({"sweep", "--json", "--epsilon", "20", "--length", "70", "--method", "chart,cone",
+                              "--gamma", "1.25", "--p0", "30", "--pa", "1"});
+    ASSERT_EQ(sweep.status, 0) << sweep.err;
+    const std::size_t coneRow = sweep.out.find("\"method\": \"cone\"");
+    ASSERT_NE(coneRow, std::string::npos) << sweep.out;
+    const struct {
+        std::vector<std::string> design;
+        std::size_t row;
+    } designs[] = {{{"design", "--epsilon", "20", "--length", "70"}, 0}, {{"design", "--conical", "--epsilon", "20"}, coneRow}};
+    for (const auto& d : designs) {
+        ASSERT_EQ(Run(d.design).status, 0);
+        const Result analysis = Run({"analyze", "--json", "--gamma", "1.25", "--p0", "30", "--pa", "1"});
+        const Result summary = Run({"summary", "--json", "--gamma", "1.25", "--p0", "30", "--pa", "1"});
+        ASSERT_EQ(analysis.status, 0) << analysis.err;
+        ASSERT_EQ(summary.status, 0) << summary.err;
+        EXPECT_EQ(Member(sweep.out, "error", d.row), "null");
+        for (const char* key : {"efficiency", "cf_vacuum", "cf_ambient", "cf_ambient_separated", "separation_x_cm",
+                                "shock_x_cm", "discharge_coefficient", "exit_mach_mean"}) {
+            EXPECT_EQ(Member(sweep.out, key, d.row), Member(analysis.out, key)) << d.design[1] << " " << key;
+        }
+        for (const char* key : {"length_cm", "length_saved_cm", "wall_area_cm2"}) {
+            EXPECT_EQ(Member(sweep.out, key, d.row), Member(summary.out, key)) << d.design[1] << " " << key;
+        }
+        EXPECT_EQ(Member(sweep.out, "exit_angle_deg", d.row), Member(summary.out, "theta_s_deg"));
     }
 }
 
