@@ -88,17 +88,17 @@ py::array_t<double> Points(const DesignObject& design) {
     return points;
 }
 
-py::object Summary(const DesignObject& design, double gamma, double p0Bar, double paBar) {
+py::dict Summary(const DesignObject& design, double gamma, double p0Bar, double paBar) {
     std::string json;
     {
         py::gil_scoped_release released;
         json = moc::FormatAnalysedSummaryJson(
             moc::SummarizeWithAnalysis(design.table, FlowConditions{gamma, p0Bar, paBar}, design.name));
     }
-    return ParseJsonText(json);
+    return ParseJsonText(json).cast<py::dict>();
 }
 
-py::object Analyze(const DesignObject& design, double gamma, double p0Bar, double paBar, int characteristics) {
+py::dict Analyze(const DesignObject& design, double gamma, double p0Bar, double paBar, int characteristics) {
     moc::AnalysisOptions options;
     options.gamma = gamma;
     options.p0Bar = p0Bar;
@@ -110,7 +110,7 @@ py::object Analyze(const DesignObject& design, double gamma, double p0Bar, doubl
         CheckFlowConditions({gamma, p0Bar, paBar});
         json = moc::FormatAnalysisJson(moc::AnalyzeProfile(design.table, options, design.name));
     }
-    return ParseJsonText(json);
+    return ParseJsonText(json).cast<py::dict>();
 }
 
 std::string WriteProfile(const DesignObject& design, const std::filesystem::path& folder) {

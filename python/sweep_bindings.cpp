@@ -78,7 +78,7 @@ private:
     std::optional<py::error_already_set> raised_;
 };
 
-py::object Sweep(double diameter, const py::object& epsilon, const py::object& length, const py::object& method,
+py::list Sweep(double diameter, const py::object& epsilon, const py::object& length, const py::object& method,
                  double gamma, double p0Bar, double paBar, int characteristics, int threads,
                  const py::object& progress) {
     moc::SweepRequest request;
@@ -101,7 +101,7 @@ py::object Sweep(double diameter, const py::object& epsilon, const py::object& l
         json = moc::FormatSweepJson(result);
     }
     bridge.RaiseIfStopped();
-    return ParseJsonText(json);
+    return ParseJsonText(json).cast<py::list>();
 }
 
 }  // namespace
