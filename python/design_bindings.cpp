@@ -99,6 +99,7 @@ py::dict Summary(const DesignObject& design, double gamma, double p0Bar, double 
 }
 
 py::dict Analyze(const DesignObject& design, double gamma, double p0Bar, double paBar, int characteristics) {
+    RequireCharacteristics(characteristics);
     moc::AnalysisOptions options;
     options.gamma = gamma;
     options.p0Bar = p0Bar;

@@ -5,6 +5,7 @@
 #include "core/error.h"
 #include "core/file_names.h"
 #include "core/text_file.h"
+#include "core/text_format.h"
 #include "export/cad_profile.h"
 
 namespace bellnozzle::python {
@@ -64,6 +65,15 @@ DesignObject LoadProfile(const std::string& path) {
     design.profileText = ReadWholeFile(path);
     design.table = ParseProfileText(design.profileText, path);
     return design;
+}
+
+void RequireCharacteristics(int count) {
+    constexpr int kMost = 100000;  // the analyze command's bound: far beyond any useful net
+    if (count == 0 || (count >= 2 && count <= kMost)) return;
+    throw Error(Format("--characteristics needs a whole number of characteristics from 2 to %d, not '%d'", kMost,
+                       count),
+                Format("--characteristics precisa de um número inteiro de características de 2 a %d, não '%d'",
+                       kMost, count));
 }
 
 std::vector<double> PointCoordinates(const DesignObject& design) {

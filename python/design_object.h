@@ -33,6 +33,10 @@ DesignObject MakeDesign(double diameter, double lengthPercent, double epsilon, c
 // Throws Error as the exports do for a missing or unusable profile file.
 DesignObject LoadProfile(const std::string& path);
 
+// Throws Error, as the analyze command refuses its option, unless count is 0
+// (the analysis' own default) or a count from 2 to 100000.
+void RequireCharacteristics(int count);
+
 // The x and y of every point line, in cm, as the file prints them (six
 // significant digits), first to last.
 std::vector<double> PointCoordinates(const DesignObject& design);

@@ -5,6 +5,7 @@
 
 #include "characteristics/trade_sweep.h"
 #include "python/bindings.h"
+#include "python/design_object.h"
 #include "python/json_result.h"
 
 namespace py = pybind11;
@@ -81,6 +82,7 @@ private:
 py::list Sweep(double diameter, const py::object& epsilon, const py::object& length, const py::object& method,
                  double gamma, double p0Bar, double paBar, int characteristics, int threads,
                  const py::object& progress) {
+    RequireCharacteristics(characteristics);
     moc::SweepRequest request;
     request.diameter = static_cast<float>(diameter);
     request.epsilons = moc::ParseSweepNumbers(ListText(epsilon), "--epsilon");

@@ -194,6 +194,19 @@ class RefusalTest(unittest.TestCase):
                             self.assertEqual(str(raised.exception),
                                              command.refusal([name, "--dir", folder, *args]))
 
+    def test_refused_characteristics_carry_the_commands_messages(self):
+        design = bellnozzle.design()
+        with tempfile.TemporaryDirectory() as folder:
+            design.write_profile(folder)
+            for count in [1, -3, 100001]:
+                with self.subTest(count=count):
+                    with self.assertRaises(bellnozzle.Error) as raised:
+                        design.analyze(characteristics=count)
+                    self.assertEqual(str(raised.exception),
+                                     command.refusal(["analyze", "--dir", folder, "--characteristics", str(count)]))
+                    with self.assertRaises(bellnozzle.Error):
+                        bellnozzle.sweep(characteristics=count)
+
     def test_unknown_method_and_missing_profile(self):
         with self.assertRaises(bellnozzle.Error) as raised:
             bellnozzle.design(method="bell")
