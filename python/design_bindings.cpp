@@ -189,6 +189,11 @@ void BindDesign(py::module_& module) {
         },
         kDesignDoc, py::arg("diameter") = 5.0, py::arg("length") = 80.0, py::arg("epsilon") = 10.0,
         py::arg("method") = "chart", py::arg("gamma") = 1.4);
+    py::tuple methods(std::size(kContourMethods));
+    for (std::size_t i = 0; i < std::size(kContourMethods); ++i) {
+        methods[i] = py::str(moc::ContourMethodName(kContourMethods[i]));
+    }
+    module.attr("METHODS") = methods;
     module.def(
         "load_profile", [](const std::filesystem::path& path) { return LoadProfile(path.string()); },
         kLoadProfileDoc, py::arg("path"));

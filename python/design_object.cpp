@@ -11,18 +11,13 @@
 namespace bellnozzle::python {
 namespace {
 
-// In the order the design command names them.
-constexpr moc::ContourMethod kMethods[] = {moc::ContourMethod::Chart, moc::ContourMethod::Parabola,
-                                           moc::ContourMethod::Toc,   moc::ContourMethod::Ideal,
-                                           moc::ContourMethod::Tic,   moc::ContourMethod::Cone};
-
 moc::ContourMethod RequireMethod(const std::string& name) {
     moc::ContourMethod method = moc::ContourMethod::Chart;
     if (moc::ParseContourMethod(name, method)) return method;
     std::string names;
-    for (std::size_t i = 0; i < std::size(kMethods); ++i) {
-        names += i == 0 ? "" : i + 1 == std::size(kMethods) ? " or " : ", ";
-        names += moc::ContourMethodName(kMethods[i]);
+    for (std::size_t i = 0; i < std::size(kContourMethods); ++i) {
+        names += i == 0 ? "" : i + 1 == std::size(kContourMethods) ? " or " : ", ";
+        names += moc::ContourMethodName(kContourMethods[i]);
     }
     // The command's words, so that a script's message reads as the command's.
     throw Error("unknown --method '" + name + "'; choose " + names,

@@ -25,6 +25,11 @@ struct DesignObject {
     ProfileTable table;
 };
 
+// Every contour method, in the order the design command names them.
+inline constexpr moc::ContourMethod kContourMethods[] = {moc::ContourMethod::Chart, moc::ContourMethod::Parabola,
+                                                         moc::ContourMethod::Toc,   moc::ContourMethod::Ideal,
+                                                         moc::ContourMethod::Tic,   moc::ContourMethod::Cone};
+
 // Throws Error as the design command does for a refused design, and for a
 // method name it does not know.
 DesignObject MakeDesign(double diameter, double lengthPercent, double epsilon, const std::string& method,

@@ -23,6 +23,7 @@ const char kModuleDoc[] =
     "    d.write_profile('run')  # run/zelto_perfil.txt, as 'bellnozzle design' writes it\n"
     "    d.blockmesh('run')      # run/blockMeshDict.txt; also gmsh, gmsh2, povray, dxf, svg, csv\n"
     "\n"
+    "bellnozzle.METHODS names the contour methods design() and sweep() take.\n"
     "Lengths are in centimetres, angles in degrees, pressures in bar. Numbers are\n"
     "stored as the command stores what it reads (single precision), so a design\n"
     "here is the design the command makes of the same values, and every dict\n"

@@ -211,6 +211,7 @@ class RefusalTest(unittest.TestCase):
         with self.assertRaises(bellnozzle.Error) as raised:
             bellnozzle.design(method="bell")
         self.assertEqual(str(raised.exception), command.refusal(["design", "--method", "bell"]).split("\n")[0])
+        self.assertIn(", ".join(bellnozzle.METHODS[:-1]) + " or " + bellnozzle.METHODS[-1], str(raised.exception))
         with tempfile.TemporaryDirectory() as folder:
             missing = os.path.join(folder, "zelto_perfil.txt")
             with self.assertRaises(bellnozzle.Error) as raised:
