@@ -16,6 +16,8 @@ constexpr double kDegrees = 180.0 / 3.141592653589793;
 // The truncation's exit Mach number is solved until the cut radius is this
 // close (relative) to the requested one.
 constexpr double kCutRadiusTolerance = 1e-7;
+// Points of the file per interval of the net's wall.
+constexpr int kWallSubdivisions = 3;
 
 struct Cut {
     double r, theta;
@@ -39,9 +41,9 @@ IdealNozzleKernel KernelFor(double gamma, double epsilon, int characteristics) {
     return IdealNozzleKernel(gamma, guess * 1.03 + 0.05, characteristics);
 }
 
-[[noreturn]] void RefuseCut(const char* english, const char* portuguese, double epsilon, double length,
-                            double idealLength) {
-    throw Error(Format(english, length, epsilon, idealLength), Format(portuguese, length, epsilon, idealLength));
+template <class... Values>
+[[noreturn]] void RefuseCut(const char* english, const char* portuguese, Values... values) {
+    throw Error(Format(english, values...), Format(portuguese, values...));
 }
 
 }  // namespace
@@ -62,20 +64,32 @@ DesignedWall DesignTruncatedIdealWall(double gamma, double epsilon, double lengt
                   "um bocal ideal truncado de %g raios da garganta em epsilon %g precisa de um comprimento "
                   "menor que o do bocal ideal, %g raios da garganta; escolha um comprimento menor ou o bocal "
                   "ideal",
-                  epsilon, length, ideal.x.back());
+                  length, epsilon, ideal.x.back());
     }
     if (!(length > ideal.x.front())) {
         RefuseCut("a truncated ideal nozzle of %g throat radii at epsilon %g would end on the throat arc "
                   "(the ideal nozzle is %g throat radii long); choose a longer length",
                   "um bocal ideal truncado de %g raios da garganta em epsilon %g terminaria no arco da garganta "
                   "(o bocal ideal tem %g raios da garganta); escolha um comprimento maior",
-                  epsilon, length, ideal.x.back());
+                  length, epsilon, ideal.x.back());
     }
     // The cut radius grows with the ideal nozzle's exit Mach number: bracket
     // the one whose cut lands on sqrt(epsilon), then regula falsi (Illinois).
     const auto gap = [&](double mach, DesignedWall& wall) {
-        if (mach > kernel.MaxExitMach()) kernel.Extend(mach * 1.02);
-        wall = kernel.Wall(mach, kDesignWallSteps);
+        if (mach > kernel.MaxExitMach()) {
+            try {
+                kernel.Extend(mach * 1.02);
+            } catch (const Error&) {
+                RefuseCut("a truncated ideal nozzle of %g throat radii cannot reach epsilon %g: the ideal nozzles "
+                          "the throat arc can start are not that wide so soon (the one of epsilon %g is %g "
+                          "throat radii long); choose a longer length",
+                          "um bocal ideal truncado de %g raios da garganta não alcança epsilon %g: os bocais "
+                          "ideais que o arco da garganta inicia não abrem tanto tão cedo (o de epsilon %g tem %g "
+                          "raios da garganta); escolha um comprimento maior",
+                          length, epsilon, epsilon, ideal.x.back());
+            }
+        }
+        wall = kernel.Wall(mach, kDesignWallSteps, length);
         const Cut cut = CutAt(wall, length);
         return std::isnan(cut.r) ? -target : cut.r - target;
     };
@@ -118,6 +132,7 @@ DesignedWall DesignTruncatedIdealWall(double gamma, double epsilon, double lengt
     DesignedWall cut;
     cut.exitMach = wall.exitMach;
     cut.dischargeCoefficient = wall.dischargeCoefficient;
+    cut.throatDischarge = wall.throatDischarge;
     for (std::size_t i = 0; i < wall.x.size() && wall.x[i] < length; ++i) {
         cut.x.push_back(wall.x[i]);
         cut.r.push_back(wall.r[i]);
@@ -145,12 +160,26 @@ std::string FormatDesignedProfile(float Rt, float epsilon, float lengthPercent, 
     AddUpstreamArc(sink, Rt, R1, x0);
     AddDownstreamArc(sink, Rt, R2, xn);
     sink.Add(xn, yn);
-    for (std::size_t i = 1; i + 1 < wall.x.size(); ++i) {
-        const float x = Store(wall.x[i] * rt);
+    // Between the net's wall points, kWallSubdivisions - 1 more on the cubic
+    // with the wall's own slopes at both ends (Hermite), so that a reader's
+    // spline through the file follows the designed wall closely.
+    const auto add = [&](double x, double r) {
+        const float fx = Store(x * rt);
         // Six digits cannot always tell two neighbours of a tiny throat
         // apart; the later one is left out rather than repeat an x.
-        if (!(x > points.back().x) || !(x < lengf)) continue;
-        sink.Add(x, Store(wall.r[i] * rt));
+        if (fx > points.back().x && fx < lengf) sink.Add(fx, Store(r * rt));
+    };
+    for (std::size_t i = 1; i < wall.x.size(); ++i) {
+        const double h = wall.x[i] - wall.x[i - 1];
+        const double m0 = std::tan(wall.theta[i - 1]) * h, m1 = std::tan(wall.theta[i]) * h;
+        for (int k = 1; k < kWallSubdivisions; ++k) {
+            const double t = double(k) / kWallSubdivisions;
+            const double h00 = (1 + 2 * t) * (1 - t) * (1 - t), h10 = t * (1 - t) * (1 - t);
+            const double h01 = t * t * (3 - 2 * t), h11 = t * t * (t - 1);
+            const double r = h00 * wall.r[i - 1] + h10 * m0 + h01 * wall.r[i] + h11 * m1;
+            add(wall.x[i - 1] + t * h, std::fmin(std::fmax(r, wall.r[i - 1]), wall.r[i]));
+        }
+        if (i + 1 < wall.x.size()) add(wall.x[i], wall.r[i]);
     }
     sink.Add(lengf, Store(wall.r.back() * rt));
     return FormatProfileText({Rt, epsilon, lengthPercent, Store(wall.theta.front() * kDegrees),

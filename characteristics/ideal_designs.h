@@ -12,7 +12,7 @@ namespace bellnozzle::moc {
 // Intervals of the initial line the designs march from.
 inline constexpr int kDesignCharacteristics = 24;
 // Right-running characteristics of the turning region, one wall point each.
-inline constexpr int kDesignWallSteps = 90;
+inline constexpr int kDesignWallSteps = 48;
 
 // The ideal nozzle ending at area ratio epsilon. Throws Error when the arc
 // cannot turn the flow that far.

@@ -23,6 +23,7 @@
 // Cd A/A*(Me). Lengths in throat radii, angles in radians.
 #pragma once
 
+#include <cmath>
 #include <vector>
 
 #include "characteristics/unit_processes.h"
@@ -41,7 +42,8 @@ struct DesignedWall {
     std::vector<double> x, r;  // throat radii
     std::vector<double> theta; // flow (and wall) angle
     double exitMach = 0;       // the uniform exit flow's, for the ideal nozzle
-    double dischargeCoefficient = 0;
+    double dischargeCoefficient = 0;  // the mass flow the wall carries over the 1-D choked flow
+    double throatDischarge = 0;       // the same through the transonic initial line
 };
 
 // The kernel, marched once up to a largest axis Mach number and then used for
@@ -66,8 +68,9 @@ public:
     // AD over the 1-D choked flow.
     double ExitMachForAreaRatio(double epsilon) const;
     // The ideal nozzle of exit Mach exitMach, its wall sampled on exitSteps
-    // right-running characteristics of the turning region.
-    DesignedWall Wall(double exitMach, int exitSteps) const;
+    // right-running characteristics of the turning region; with xStop, only
+    // up to the first wall point beyond that x.
+    DesignedWall Wall(double exitMach, int exitSteps, double xStop = HUGE_VAL) const;
 
 private:
     // AD: the kernel's right-running characteristic reaching the axis at
