@@ -61,13 +61,14 @@ std::string GText(double value) {
 }  // namespace
 
 std::string FormatSweepText(const SweepResult& result) {
-    static const char* const kColumns[] = {"method", "epsilon", "length_%", "length_cm", "saved_cm",
-                                           "efficiency", "cf_vacuum", "cf_ambient", "separation_cm",
-                                           "exit_angle", "wall_cm2"};
+    static const char* const kColumns[] = {"method",     "epsilon",   "length_%",   "length_cm",
+                                           "saved_cm",   "efficiency", "cf_vacuum", "cf_ambient",
+                                           "sep_x_cm",   "exit_deg",  "wall_cm2"};
     constexpr std::size_t kWidth = 10;
     std::string out;
     for (const char* column : kColumns) AppendPadded(out, column, kWidth);
-    out.back() = '\n';
+    out.erase(out.find_last_not_of(' ') + 1);
+    out += '\n';
     for (const SweepRow& r : result.rows) {
         AppendPadded(out, ContourMethodName(r.method), kWidth);
         AppendPadded(out, GText(r.epsilon), kWidth);

@@ -158,7 +158,7 @@ SweepResult RunSweep(const SweepRequest& request, const std::function<void(const
 
     auto work = [&] {
         for (;;) {
-            if (cancel.load()) return;
+            if (cancel.load() || (stop != nullptr && stop->load())) return;
             const long long i = next.fetch_add(1);
             if (i >= total) return;
             SweepRow row = RunSweepDesign(designs[static_cast<std::size_t>(i)], request);

@@ -131,15 +131,21 @@ std::string SweepDesignFolder(const moc::SweepRow& row) {
     return name;
 }
 
-int WriteSweepCases(const moc::SweepRequest& request, const moc::SweepResult& result, const std::string& dir,
-                    const CaseSettings& settings) {
-    CheckCaseSettings(settings);
+void CheckSweepCasesFolder(const std::string& dir) {
     const fs::path target = Bare(dir);
     std::error_code error;
     if (fs::exists(target, error) && !(fs::is_directory(target, error) && fs::is_empty(target, error))) {
         RefuseFolder(dir, "it exists and is not an empty folder (nothing written)",
                      "a pasta existe e não está vazia (nada gravado)");
     }
+}
+
+int WriteSweepCases(const moc::SweepRequest& request, const moc::SweepResult& result, const std::string& dir,
+                    const CaseSettings& settings) {
+    CheckCaseSettings(settings);
+    CheckSweepCasesFolder(dir);
+    const fs::path target = Bare(dir);
+    std::error_code error;
     const fs::path temporary = target.string() + ".part-" + std::to_string(::getpid());
     fs::remove_all(temporary, error);
     if (!fs::create_directories(temporary, error)) {

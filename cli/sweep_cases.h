@@ -18,6 +18,11 @@ inline constexpr const char* kSweepCaseListName = "cases.txt";
 inline constexpr const char* kSweepSlurmName = "sweep.slurm";
 inline constexpr const char* kSweepLocalRunName = "run-local.sh";
 
+// Throws Error (the same as WriteSweepCases would) unless dir is new or an
+// empty folder: checked before a sweep runs, so that a long sweep is not
+// refused at its end.
+void CheckSweepCasesFolder(const std::string& dir);
+
 // Writes, for every row that was not refused, DIR/FOLDER/zelto_perfil.txt and
 // the case DIR/FOLDER/nozzle_case (the "case" command's writer, with
 // settings), then cases.txt, sweep.slurm and run-local.sh. The whole folder

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "characteristics/trade_sweep.h"
@@ -133,6 +134,18 @@ CaseSettings ReadCaseSettings(const ParsedOptions& options, const moc::SweepRequ
     return s;
 }
 
+// The folder an output file goes to must exist.
+void CheckOutputFolder(const ParsedOptions& options, const char* name) {
+    const auto found = options.values.find(name);
+    if (found == options.values.end()) return;
+    const std::filesystem::path folder = std::filesystem::path(found->second).parent_path();
+    std::error_code error;
+    if (found->second.empty() || (!folder.empty() && !std::filesystem::is_directory(folder, error))) {
+        throw Error("--" + std::string(name) + " '" + found->second + "': no such folder to write into",
+                    "--" + std::string(name) + " '" + found->second + "': a pasta não existe");
+    }
+}
+
 // "[#########...........]  123/460 designs" redrawn in place on stderr.
 void ShowProgress(const moc::SweepProgress& p) {
     constexpr int kWidth = 30;
@@ -197,7 +210,12 @@ int RunSweepCommand(const Args& arguments) {
     }
     try {
         const moc::SweepRequest request = ReadRequest(options);
-        if (options.values.count("cases") != 0) ReadCaseSettings(options, request);  // refused before the sweep
+        // What would be refused at the end is refused before the sweep runs.
+        if (options.values.count("cases") != 0) {
+            ReadCaseSettings(options, request);
+            CheckSweepCasesFolder(options.values.at("cases"));
+        }
+        for (const char* file : {"csv", "png"}) CheckOutputFolder(options, file);
         const bool terminal = ::isatty(STDERR_FILENO) != 0;
         moc::SweepResult result;
         {

@@ -35,6 +35,8 @@ TEST_F(SweepCommand, RefusesWrongUsageAndBadValuesWritingNothing) {
         {{"sweep", "--cases", "c", "--cells", "12x", "--csv", "t.csv"}, 1, "--cells"},
         {{"sweep", "--cases", "c", "--np", "0"}, 1, "--np"},
         {{"sweep", "--length", "55", "--method", "chart", "--csv", "t.csv"}, 1, "every design"},
+        {{"sweep", "--csv", "no/t.csv"}, 1, "no such folder"},
+        {{"sweep", "--png", "no/t.png"}, 1, "no such folder"},
     };
     for (const Case& c : cases) {
         const Result r = Run(c.args);

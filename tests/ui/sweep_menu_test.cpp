@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -93,6 +95,34 @@ private slots:
         QVERIFY2(errors.Messages()[0].find("A:B:PASSO") != std::string::npos, errors.Messages()[0].c_str());
         QCOMPARE(form.Memo1->GetText(), std::string("kept"));
         QVERIFY(form.Image1->GetPicture()->Image() == before);
+    }
+
+    // "Parar" in the progress dialog stops a long sweep: the rows done so
+    // far are shown and marked incomplete.
+    void stopButtonEndsTheSweepWithTheRowsDone() {
+        ErrorRecorder errors;
+        TForm1 form;
+        form.show();
+        AnswerNextDialog([&form](QDialog* dialog) {
+            Type(dialog, "EditEpsilons", "2:100001:1");
+            Type(dialog, "EditMetodos", "cone");
+            QTimer::singleShot(0, [&form] {
+                QProgressDialog* progress = nullptr;
+                QTRY_VERIFY_WITH_TIMEOUT((progress = form.findChild<QProgressDialog*>("ProgressoEstudo")) != nullptr &&
+                                             progress->isVisible(),
+                                         10000);
+                auto* stop = progress->findChild<QPushButton*>();
+                QVERIFY(stop != nullptr);
+                QCOMPARE(stop->text(), QString("Parar"));
+                QTest::mouseClick(stop, Qt::LeftButton);
+            });
+            dialog->accept();
+        });
+        ChooseMenuItem(form.MenuBar1, "Projeto", kSweepItem);
+        QCOMPARE(errors.Messages().size(), std::size_t(0));
+        const std::string shown = form.Memo1->GetText();
+        QVERIFY2(shown.find("\nincompleto: parado após ") != std::string::npos, shown.substr(0, 300).c_str());
+        QVERIFY(shown.find(" de 100000 projetos\n") != std::string::npos);
     }
 
 private:
