@@ -22,7 +22,14 @@ struct AnalysisOptions {
     double paBar = 1.01325;    // ambient pressure; 0 for vacuum
     int characteristics = 0;   // characteristics on the initial line; 0: the default
     bool planar = false;       // a planar (two-dimensional) nozzle instead of an axisymmetric one
+    bool splineWall = false;   // the wall by a spline through the points even where the header describes it
 };
+
+// The number of characteristics on the initial line by default, and the
+// range accepted.
+inline constexpr int kDefaultCharacteristics = 10;
+inline constexpr int kMinCharacteristics = 4;
+inline constexpr int kMaxCharacteristics = 400;
 
 // One wall station, from the throat to the exit lip.
 struct WallStation {
@@ -47,6 +54,7 @@ struct AnalysisResult {
     double exitRadiusCm = 0;
     double areaRatio = 0;             // (Re/Rt)^2 of the wall (planar: Re/Rt)
     double throatCurvatureRadiusCm = 0;  // the wall radius the transonic solution used
+    bool wallFromHeader = false;      // the wall is the header's geometry (else a spline through the points)
 
     double dischargeCoefficient = 0;  // mass flow over the 1-D choked flow
     double cfVacuum = 0;              // exit momentum and pressure, per p0 At

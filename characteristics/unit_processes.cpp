@@ -11,22 +11,33 @@ namespace {
 // The corrector repeats until the new point moves less than this (in the
 // unit of length, the throat radius in the analysis) and its angles less
 // than this (radians) between passes.
-constexpr double kCorrectorTolerance = 1e-11;
-constexpr int kMaxCorrectorPasses = 12;
+constexpr double kCorrectorTolerance = 1e-9;
+// Three passes of the interior process bring the analysis' figures to their
+// sixth digit; the axis and wall processes, one point per line, and the lip,
+// which iterates its start along the previous line as well, run to
+// convergence.
+constexpr int kMaxCorrectorPasses = 3;
+constexpr int kMaxBoundaryPasses = 30;
 // Below this radius a point counts as on the axis, where sin(theta)/r is
 // taken by its limit.
 constexpr double kAxisRadius = 1e-12;
+// A point closer to the axis than this fraction of its neighbour's radius
+// takes sin(theta)/r from the neighbour.
+constexpr double kNearAxisFraction = 0.25;
 // The wall intersection is solved to this accuracy in x.
 constexpr double kWallRootTolerance = 1e-13;
 constexpr int kMaxWallRootSteps = 100;
 
 double Delta(const Gas& gas) { return gas.planar ? 0.0 : 1.0; }
 
-// sin(mu) sin(theta) / r, the axisymmetric source coefficient; on the axis
-// its limit sin(mu) dtheta/dr, estimated from a neighbour off the axis.
+// sin(mu) sin(theta) / r, the axisymmetric source coefficient. Near the axis
+// theta grows in proportion to r, so sin(theta)/r tends to dtheta/dr; there
+// it is taken from the neighbour farther out, where theta/r is well
+// conditioned, because a new point's own theta/r feeds its errors back
+// through the corrector.
 double SourceCoefficient(const FlowPoint& p, const FlowPoint& neighbour) {
-    if (p.r > kAxisRadius) return std::sin(p.mu) * std::sin(p.theta) / p.r;
-    if (neighbour.r > kAxisRadius) return std::sin(p.mu) * neighbour.theta / neighbour.r;
+    if (p.r > kNearAxisFraction * neighbour.r && p.r > kAxisRadius) return std::sin(p.mu) * std::sin(p.theta) / p.r;
+    if (neighbour.r > kAxisRadius) return std::sin(p.mu) * std::sin(neighbour.theta) / neighbour.r;
     return 0.0;
 }
 
@@ -130,7 +141,7 @@ NewPoint InteriorPoint(const FlowPoint& below, const FlowPoint& above, const Gas
         // Corrector: slopes and coefficients averaged over each segment.
         anglePlus = 0.5 * (below.theta + p.theta) + 0.5 * (below.mu + p.mu);
         angleMinus = 0.5 * (above.theta + p.theta) - 0.5 * (above.mu + p.mu);
-        const double kNew = SourceCoefficient(p, below.r > above.r ? below : above);
+        const double kNew = SourceCoefficient(p, above);
         kPlus = 0.5 * (kBelow + kNew);
         kMinus = 0.5 * (kAbove + kNew);
         if (below.r <= kAxisRadius) kPlus = kNew;
@@ -146,7 +157,7 @@ FlowPoint AxisPoint(const FlowPoint& above, const Gas& gas) {
     double kMinus = kAbove;
     FlowPoint p;
     p.mach = above.mach;
-    for (int pass = 0; pass < kMaxCorrectorPasses; ++pass) {
+    for (int pass = 0; pass < kMaxBoundaryPasses; ++pass) {
         const FlowPoint previous = p;
         p.x = above.x - above.r / std::tan(angleMinus);
         p.r = 0.0;
@@ -168,7 +179,7 @@ std::optional<FlowPoint> WallPoint(const FlowPoint& below, const WallShape& wall
     double anglePlus = below.theta + below.mu;
     double kPlus = kBelow;
     FlowPoint p = below;
-    for (int pass = 0; pass < kMaxCorrectorPasses; ++pass) {
+    for (int pass = 0; pass < kMaxBoundaryPasses; ++pass) {
         const FlowPoint previous = p;
         const std::optional<double> x = MeetWall(below, std::tan(anglePlus), wall);
         if (!x) return std::nullopt;
@@ -193,7 +204,7 @@ FlowPoint WallPointAt(double xWall, const FlowPoint& wallPoint, const FlowPoint&
     p.r = wall.Radius(xWall);
     p.theta = std::atan(wall.Slope(xWall));
     FlowPoint start = wallPoint;
-    for (int pass = 0; pass < kMaxCorrectorPasses; ++pass) {
+    for (int pass = 0; pass < kMaxBoundaryPasses; ++pass) {
         const FlowPoint previous = p;
         // The C+ into p, traced back with p's slope averaged with the start's,
         // meets the segment wallPoint-below at a fraction t.
