@@ -46,7 +46,7 @@ void AddShockAndSeparation(const AnalysisResult& r, std::vector<Line>& lines) {
     }
     if (r.separationXCmSummerfield) {
         lines.push_back({"separation_summerfield_x", "Separação segundo Summerfield, x", *r.separationXCmSummerfield,
-                         " cm", "wall pressure below 0.4 pa", "pressão na parede abaixo de 0,4 pa"});
+                         " cm", "wall pressure below 0.4 pa", "pressão na parede abaixo de 0.4 pa"});
     }
     lines.push_back({"cf_ambient_separated", "Cf em pa com separação", r.cfAmbientSeparated, "",
                      "the wall beyond separation at pa", "a parede após a separação em pa"});
@@ -56,8 +56,8 @@ std::vector<Line> Lines(const AnalysisResult& r) {
     const bool planar = r.options.planar;
     std::vector<Line> lines = {
         {"characteristics", "Características na linha inicial", double(r.options.characteristics), "",
-         planar ? "method of characteristics, planar" : "method of characteristics, axisymmetric",
-         planar ? "método das características, plano" : "método das características, axissimétrico"},
+         planar ? "planar method of characteristics" : "axisymmetric method of characteristics",
+         planar ? "método das características plano" : "método das características axissimétrico"},
         {"gamma", "Gama", r.options.gamma},
         {"p0", "Pressão na câmara p0", r.options.p0Bar, " bar"},
         {"pa", "Pressão ambiente pa", r.options.paBar, " bar"},
@@ -65,6 +65,10 @@ std::vector<Line> Lines(const AnalysisResult& r) {
         {"exit_radius", "Raio de saída", r.exitRadiusCm, " cm"},
         {"area_ratio", "Razão de áreas", r.areaRatio, "", planar ? "Re/Rt" : "(Re/Rt)^2",
          planar ? "Re/Rt" : "(Re/Rt)^2"},
+        {"wall_shape", "Parede", 0, "",
+         r.wallFromHeader ? "arcs and parabola or cone of the profile header" : "through the profile's points",
+         r.wallFromHeader ? "arcos e parábola ou cone do cabeçalho do perfil" : "pelos pontos do perfil",
+         r.wallFromHeader ? "header" : "spline", r.wallFromHeader ? "cabeçalho" : "spline"},
         {"throat_curvature_radius", "Raio de curvatura da parede na garganta", r.throatCurvatureRadiusCm, " cm",
          "the wall's, as the transonic solution takes it", "o da parede, como a solução transônica o toma"},
         {"discharge_coefficient", "Coeficiente de descarga Cd", r.dischargeCoefficient, "",
@@ -166,6 +170,7 @@ std::string FormatAnalysisJson(const AnalysisResult& r) {
     json.Number("throat_radius_cm", r.throatRadiusCm);
     json.Number("exit_radius_cm", r.exitRadiusCm);
     json.Number("area_ratio", r.areaRatio);
+    json.Text("wall_shape", r.wallFromHeader ? "header" : "spline");
     json.Number("throat_curvature_radius_cm", r.throatCurvatureRadiusCm);
     json.Number("discharge_coefficient", r.dischargeCoefficient);
     json.Number("cf_vacuum", r.cfVacuum);

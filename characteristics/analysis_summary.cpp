@@ -65,7 +65,7 @@ std::string FormatAnalysedSummaryText(const AnalysedSummary& s) {
         return out;
     }
     const AnalysisResult& r = *s.analysis;
-    out += "analysis_2d=done (method of characteristics, ";
+    out += "analysis_2d=done (method of characteristics with ";
     AppendInt(out, r.options.characteristics);
     out += " characteristics)\n";
     AppendLine(out, "efficiency", r.efficiency, " (cf_vacuum_2d / (discharge_coefficient cf_vacuum))");

@@ -81,6 +81,9 @@ struct Extent {
     }
 };
 
+// The nozzle from the throat to the exit plane. The net's last lines run on
+// past the exit plane to the axis; that flow is outside the nozzle and is
+// neither drawn nor counted in the Mach scale.
 Extent ExtentOf(const moc::AnalysisResult& r) {
     Extent e;
     for (const moc::WallStation& s : r.wall) {
@@ -88,8 +91,12 @@ Extent ExtentOf(const moc::AnalysisResult& r) {
         e.AddPressure(s.pRatio);
         e.AddPressure(moc::OneDimensionalWallPressureRatio(r, s.yCm));
     }
+    const bool haveWall = e.xMin <= e.xMax;
+    const double exitX = e.xMax;
     for (const auto& line : r.netLines) {
-        for (const moc::NetPoint& p : line) e.AddPoint(p.xCm, p.rCm, p.mach);
+        for (const moc::NetPoint& p : line) {
+            if (!haveWall || p.xCm <= exitX) e.AddPoint(p.xCm, p.rCm, p.mach);
+        }
     }
     if (r.options.p0Bar > 0) e.AddPressure(r.options.paBar / r.options.p0Bar);
     e.Settle();
@@ -141,6 +148,8 @@ void DrawXScale(QPainter& painter, const Layout& l, const Extent& e, double row)
 
 void DrawNet(QPainter& painter, const moc::AnalysisResult& r, const Extent& e, const Layout& l) {
     const double range = e.machMax - e.machMin;
+    painter.save();
+    painter.setClipRect(QRectF(QPointF(l.Column(e.xMin), 0), QPointF(l.Column(e.xMax), l.axisY + 1)));
     for (const auto& line : r.netLines) {
         for (std::size_t i = 1; i < line.size(); ++i) {
             const moc::NetPoint& a = line[i - 1];
@@ -150,6 +159,7 @@ void DrawNet(QPainter& painter, const moc::AnalysisResult& r, const Extent& e, c
             painter.drawLine(QPointF(l.Column(a.xCm), l.NetRow(a.rCm)), QPointF(l.Column(b.xCm), l.NetRow(b.rCm)));
         }
     }
+    painter.restore();
     // The wall over the net, and the axis.
     QPainterPath wall;
     for (const moc::WallStation& s : r.wall) {

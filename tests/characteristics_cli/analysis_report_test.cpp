@@ -242,7 +242,7 @@ TEST_F(AnalysedSummaryTest, FiguresBesideTheOneDimensionalOnesAndTheirJsonTwins)
         EXPECT_EQ(text.rfind(FormatSummaryText(oneD), 0), 0u);
         // A bell's divergence factor is the efficiency; the cone keeps its own.
         EXPECT_TRUE(HasLine(text, cone ? "divergence_factor=0.982963 (" : "divergence_factor=0.98765 ("));
-        for (const char* line : {"analysis_2d=done (method of characteristics, 40 characteristics)\n",
+        for (const char* line : {"analysis_2d=done (method of characteristics with 40 characteristics)\n",
                                  "efficiency=0.98765 (", "discharge_coefficient=0.99351\n", "cf_vacuum_2d=1.6512\n",
                                  "cf_ambient_2d=1.4321 (", "exit_mach_mean_2d=3.0125 (", "shock_x=5.125 cm\n",
                                  "separation_x=12.5 cm\n", "cf_ambient_separated=1.4402 ("}) {

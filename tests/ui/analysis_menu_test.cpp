@@ -1,8 +1,10 @@
 // "Projeto > Análise 2-D (características)" chosen through the real menu, and
 // the picture it shows drawn from hand-made results.
+#include <QProcess>
 #include <QTest>
 
 #include <cmath>
+#include <sstream>
 
 #include "characteristics/analysis_report.h"
 #include "characteristics/nozzle_analysis.h"
@@ -70,6 +72,17 @@ int PixelsNear(const QImage& image, QColor colour, int top, int bottom) {
     return count;
 }
 
+// The numbers of a line before any note in parentheses.
+std::vector<std::string> LineNumbers(const std::string& line, const std::string& separator) {
+    const std::size_t start = line.find(separator) + separator.size();
+    std::istringstream words(line.substr(start, line.find(" (") - start));
+    std::vector<std::string> numbers;
+    for (std::string word; words >> word;) {
+        if (word.find_first_of("0123456789") != std::string::npos) numbers.push_back(word);
+    }
+    return numbers;
+}
+
 }  // namespace
 
 class AnalysisMenuTest : public QObject {
@@ -92,6 +105,41 @@ private slots:
         QVERIFY(errors.Messages()[0].find("Cálculo") != std::string::npos);
         QCOMPARE(form.Memo1->GetText(), std::string("antes"));
         QVERIFY(form.Image1->GetPicture()->Image() == before);
+    }
+
+    // The figures of the initial design in Portuguese, digit for digit those
+    // "bellnozzle analyze" prints for the same file, and its picture.
+    void figuresEqualTheCommand() {
+        ErrorRecorder errors;
+        TForm1 form;
+        form.show();
+        Click(form.Button2);
+        const std::string profile = ReadBytes("zelto_perfil.txt");
+        const QImage before = form.Image1->GetPicture()->Image();
+        ChooseMenuItem(form.MenuBar1, "Projeto", kAnalysisItem);
+        QCOMPARE(errors.Messages().size(), std::size_t(0));
+        const std::string shown = form.Memo1->GetText();
+        QCOMPARE(shown, moc::FormatAnalysisTextPortuguese(moc::AnalyzeProfile(
+                            ReadProfileTable("zelto_perfil.txt"), moc::AnalysisOptions{}, "zelto_perfil.txt")));
+        QCOMPARE(ReadBytes("zelto_perfil.txt"), profile);
+
+        QProcess command;
+        command.start(QStringLiteral(BELLNOZZLE_BINARY), {QStringLiteral("analyze")});
+        QVERIFY(command.waitForFinished(60000));
+        QCOMPARE(command.exitCode(), 0);
+        std::istringstream english(command.readAllStandardOutput().toStdString());
+        std::istringstream portuguese(shown.substr(shown.find('\n') + 1));
+        int compared = 0;
+        for (std::string a, b; std::getline(english, a);) {
+            QVERIFY(std::getline(portuguese, b));
+            QCOMPARE(LineNumbers(b, ": "), LineNumbers(a, "="));
+            ++compared;
+        }
+        QVERIFY(compared > 20);
+
+        const QImage& picture = form.Image1->GetPicture()->Image();
+        QVERIFY(picture != before);
+        QVERIFY(ColouredPixels(picture, 0, picture.height() / 2) > 500);
     }
 
     // The net in colour above, the wall pressure below with its legend, in
