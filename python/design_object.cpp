@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "characteristics/nozzle_analysis.h"
 #include "core/error.h"
 #include "core/file_names.h"
 #include "core/text_file.h"
@@ -63,12 +64,11 @@ DesignObject LoadProfile(const std::string& path) {
 }
 
 void RequireCharacteristics(int count) {
-    constexpr int kMost = 100000;  // the analyze command's bound: far beyond any useful net
-    if (count == 0 || (count >= 2 && count <= kMost)) return;
-    throw Error(Format("--characteristics needs a whole number of characteristics from 2 to %d, not '%d'", kMost,
-                       count),
-                Format("--characteristics precisa de um número inteiro de características de 2 a %d, não '%d'",
-                       kMost, count));
+    if (count == 0 || (count >= moc::kMinCharacteristics && count <= moc::kMaxCharacteristics)) return;
+    throw Error(Format("--characteristics needs a whole number of characteristics from %d to %d, not '%d'",
+                       moc::kMinCharacteristics, moc::kMaxCharacteristics, count),
+                Format("--characteristics precisa de um número inteiro de características de %d a %d, não '%d'",
+                       moc::kMinCharacteristics, moc::kMaxCharacteristics, count));
 }
 
 std::vector<double> PointCoordinates(const DesignObject& design) {

@@ -39,7 +39,7 @@ DesignObject MakeDesign(double diameter, double lengthPercent, double epsilon, c
 DesignObject LoadProfile(const std::string& path);
 
 // Throws Error, as the analyze command refuses its option, unless count is 0
-// (the analysis' own default) or a count from 2 to 100000.
+// (the analysis' own default) or within the analysis' range.
 void RequireCharacteristics(int count);
 
 // The x and y of every point line, in cm, as the file prints them (six

@@ -2,7 +2,9 @@
 """A trade study from Python: sweep the chart's bells and the 15-degree cone
 over area ratio and length, then plot efficiency against length (a curve per
 area ratio, a line style per method) and the sea-level thrust coefficient,
-with the designs whose flow separates at sea level marked.
+with the designs whose flow separates at sea level marked (their thrust is
+that of the separated flow, the wall beyond separation at about ambient
+pressure, not the negative figure of a wall flowing full).
 
     python3 sweep_plot.py [PICTURE.png]
 
@@ -32,9 +34,9 @@ def plot(rows, picture):
             lengths = [r["length_percent"] for r in done]
             style = dict(color=colours[epsilon], linestyle=STYLES.get(method, "--"), marker=MARKERS.get(method, "^"))
             efficiency.plot(lengths, [r["efficiency"] for r in done], label=f"{method}, ε = {epsilon:g}", **style)
-            thrust.plot(lengths, [r["cf_ambient"] for r in done], **style)
+            thrust.plot(lengths, [r["cf_ambient_separated"] for r in done], **style)
             separated = [r for r in done if r["separation_x_cm"] is not None]
-            thrust.plot([r["length_percent"] for r in separated], [r["cf_ambient"] for r in separated],
+            thrust.plot([r["length_percent"] for r in separated], [r["cf_ambient_separated"] for r in separated],
                         linestyle="none", marker="x", markersize=11, color="red")
     thrust.plot([], [], linestyle="none", marker="x", color="red", label="flow separates at sea level")
     efficiency.set(xlabel="length, % of the 15° cone", ylabel="efficiency (2-D, method of characteristics)",
@@ -54,10 +56,14 @@ def main():
     rows = bellnozzle.sweep(diameter=5.0, epsilon=[5, 10, 20, 40], length="60:100:10", method=["chart", "cone"],
                             gamma=1.4, p0_bar=20.0, pa_bar=SEA_LEVEL_BAR)
     for row in rows:
-        figures = row["error"] or (f"efficiency {row['efficiency']:.4f}  cf_vacuum {row['cf_vacuum']:.4f}  "
-                                   f"cf_ambient {row['cf_ambient']:.4f}  "
-                                   f"separation {'attached' if row['separation_x_cm'] is None else row['separation_x_cm']}")
-        print(f"{row['method']:6} epsilon {row['epsilon']:5g} length {row['length_percent']:5g} %  {figures}")
+        if row["error"]:
+            figures = row["error"]
+        else:
+            separation = row["separation_x_cm"]
+            figures = (f"efficiency {row['efficiency']:.4f}  cf vacuum {row['cf_vacuum']:.4f}  "
+                       f"sea level {row['cf_ambient_separated']:.4f}  "
+                       + ("attached" if separation is None else f"separates at x = {separation:.2f} cm"))
+        print(f"{row['method']:6} epsilon {row['epsilon']:5g}  length {row['length_percent']:5.1f} %  {figures}")
     plot(rows, picture)
     print(f"picture: {picture}")
 

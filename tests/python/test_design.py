@@ -198,7 +198,7 @@ class RefusalTest(unittest.TestCase):
         design = bellnozzle.design()
         with tempfile.TemporaryDirectory() as folder:
             design.write_profile(folder)
-            for count in [1, -3, 100001]:
+            for count in [1, -3, 100001]:  # the command's range is narrower, and named in its message
                 with self.subTest(count=count):
                     with self.assertRaises(bellnozzle.Error) as raised:
                         design.analyze(characteristics=count)

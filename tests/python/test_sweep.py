@@ -42,10 +42,12 @@ class SweepTest(unittest.TestCase):
 
     def test_rows_come_in_grid_order_with_the_commands_keys(self):
         rows = bellnozzle.sweep(epsilon=[8, 12.5], length=[60, 90], method=["chart", "cone"], pa_bar=0)
-        # The cone has a length of its own: one row per area ratio.
-        self.assertEqual([(r["method"], r["epsilon"], r["length_percent"]) for r in rows],
-                         [("chart", 8, 60), ("chart", 8, 90), ("chart", 12.5, 60), ("chart", 12.5, 90),
-                          ("cone", 8, 100), ("cone", 12.5, 100)])
+        # The cone has a length of its own, the 100 % of the chart: one row per area ratio.
+        self.assertEqual([(r["method"], r["epsilon"], r["length_percent"]) for r in rows[:4]],
+                         [("chart", 8, 60), ("chart", 8, 90), ("chart", 12.5, 60), ("chart", 12.5, 90)])
+        self.assertEqual([(r["method"], r["epsilon"]) for r in rows[4:]], [("cone", 8), ("cone", 12.5)])
+        for cone in rows[4:]:
+            self.assertAlmostEqual(cone["length_percent"], 100, delta=0.01)
         for row in rows:
             self.assertLessEqual(KEYS, set(row))
             if row["error"] is not None:
@@ -53,9 +55,17 @@ class SweepTest(unittest.TestCase):
                                                                         "error"}), row)
 
     def test_a_refused_design_is_a_row_and_the_sweep_goes_on(self):
-        rows = bellnozzle.sweep(epsilon=[0.5, 10], length=75, method="chart")
-        self.assertEqual(len(rows), 2)
-        self.assertIn("75", rows[0]["error"])
+        rows = bellnozzle.sweep(epsilon=[0.5, 12.5], length=[75, 80], method="chart", pa_bar=0.7)
+        self.assertEqual(len(rows), 4)
+        self.assertIn("75 %", rows[0]["error"])
+        self.assertIn("epsilon", rows[1]["error"])
+        self.assertIn("75 %", rows[2]["error"])
+        self.assertIsNone(rows[3]["error"])
+        # The analysed row's figures are those the design's own analysis gives.
+        analysis = bellnozzle.design(epsilon=12.5, length=80).analyze(pa_bar=0.7)
+        shared = set(rows[3]) & set(analysis)
+        self.assertLessEqual({"efficiency", "cf_vacuum", "cf_ambient", "separation_x_cm"}, shared)
+        self.assertEqual({key: rows[3][key] for key in shared}, {key: analysis[key] for key in shared})
 
     def test_refused_requests_raise_before_anything_runs(self):
         cases = [({"epsilon": "5:4:1"}, "--epsilon '5:4:1': the range ends below its start"),
