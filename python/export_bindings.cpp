@@ -67,7 +67,8 @@ std::string CadExport(const DesignObject& design, CadFormat format, const Path& 
         request.thicknessMm = ParseThickness(py::str(thickness).cast<std::string>(), request.unit);
     }
     request.out = out ? out->string() : "";
-    py::gil_scoped_release released;
+    // Held, not released: OpenCASCADE's STEP writer keeps its settings in
+    // process-wide statics, so two Python threads must not write at once.
     return ExportCadTable(design.table, folder.string(), request).path;
 }
 
