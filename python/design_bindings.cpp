@@ -66,8 +66,8 @@ const char kAnalyzeDoc[] =
     "nozzle, efficiency, exit Mach numbers, internal shock and separation (None\n"
     "where none occurs), and 'wall', the stations from throat to exit as dicts of\n"
     "x_cm, y_cm, mach and p_ratio. characteristics: on the initial line, 0 for\n"
-    "the analysis' own default. Raises bellnozzle.Error for a wall that is no\n"
-    "nozzle or conditions out of range, with the command's message.";
+    "the analysis' own default (%d), else %d to %d. Raises bellnozzle.Error for a\n"
+    "wall that is no nozzle or conditions out of range, with the command's message.";
 
 const char kWriteProfileDoc[] =
     "Writes folder/zelto_perfil.txt, byte for byte the file 'bellnozzle design'\n"
@@ -166,7 +166,9 @@ void BindDesign(py::module_& module) {
                                "and y (the wall radius), upstream end to exit, as the profile file prints them.")
         .def("summary", &Summary, kSummaryDoc, py::arg("gamma") = 1.4, py::arg("p0_bar") = 20.0,
              py::arg("pa_bar") = 1.01325)
-        .def("analyze", &Analyze, kAnalyzeDoc, py::arg("gamma") = 1.4, py::arg("p0_bar") = 20.0,
+        .def("analyze", &Analyze,
+             Format(kAnalyzeDoc, moc::kDefaultCharacteristics, moc::kMinCharacteristics, moc::kMaxCharacteristics)
+                 .c_str(), py::arg("gamma") = 1.4, py::arg("p0_bar") = 20.0,
              py::arg("pa_bar") = 1.01325, py::arg("characteristics") = 0)
         .def("write_profile", &WriteProfile, kWriteProfileDoc, py::arg("folder") = ".")
         .def("__repr__", &Repr);
