@@ -57,7 +57,10 @@ long long CountDesigns(const SweepRequest& r) {
 }
 
 void FillFigures(const DesignSummary& s, const AnalysisResult& a, SweepRow& row) {
-    if (MethodHasOwnLength(row.method)) row.lengthPercent = static_cast<float>(100.0 * s.length / s.coneLength);
+    // The cone is the 100 % the lengths are measured by; the ideal nozzle's
+    // length is its own.
+    if (row.method == ContourMethod::Cone) row.lengthPercent = 100.0f;
+    if (row.method == ContourMethod::Ideal) row.lengthPercent = static_cast<float>(100.0 * s.length / s.coneLength);
     row.lengthCm = s.length;
     row.lengthSavedCm = s.lengthSaved;
     row.lengthSavedPercent = s.lengthSavedPercent;

@@ -24,7 +24,7 @@
 #include "foam_case/case_writer.h"
 
 #ifdef BELLNOZZLE_WITH_GUI
-#include "ui/mach_picture.h"
+#include "ui/run_picture_file.h"
 #endif
 
 namespace bellnozzle::cli {
@@ -32,12 +32,15 @@ namespace {
 
 const char kCaseUsage[] =
     "usage: bellnozzle case [--dir DIR] [--out CASE] [--p0 BAR] [--T0 K] [--gamma G]\n"
-    "                       [--molar-mass G_PER_MOL] [--nx N] [--ny N] [--np N] [--force]\n"
+    "                       [--molar-mass G_PER_MOL] [--nx N] [--ny N] [--np N]\n"
+    "                       [--start 1d|fill] [--force]\n"
     "\n"
     "Writes an OpenFOAM case folder of the nozzle in DIR/zelto_perfil.txt: an\n"
     "inviscid compressible run of the 5-degree wedge with rhoCentralFoam, with\n"
     "Allrun, Allclean and a README holding the design, the conditions and the 1-D\n"
-    "predictions. Run it with 'bellnozzle cfd CASE' or CASE/Allrun.\n"
+    "predictions, a copy of the profile and an empty CASE.foam for ParaView. Run it\n"
+    "with 'bellnozzle cfd CASE' or CASE/Allrun; the run ends once the outlet's mass\n"
+    "flow and exit Mach have settled, at the latest at its end time.\n"
     "  --dir DIR         folder of the profile file (default: the current folder)\n"
     "  --out CASE        case folder (default DIR/nozzle_case)\n"
     "  --p0 BAR          chamber pressure in bar (default 20)\n"
@@ -47,6 +50,9 @@ const char kCaseUsage[] =
     "  --nx N, --ny N    cells along the axis and from the axis to the wall\n"
     "                    (default 100 and 20)\n"
     "  --np N            processes to run on (default 1)\n"
+    "  --start 1d|fill   what the run starts from: every cell at the quasi-1-D\n"
+    "                    isentropic flow of its axial position (1d, the default),\n"
+    "                    or the nozzle filled with a thin, cool gas (fill)\n"
     "  --force           replace CASE whatever it holds\n"
     "An existing CASE is replaced only when it is empty or an earlier case of\n"
     "bellnozzle without results; otherwise nothing is written.\n";
@@ -70,10 +76,16 @@ const char kReportUsage[] =
     "the same gamma and area ratio: exit Mach (area average), exit pressure and\n"
     "temperature ratios, mass flow against the choked-flow formula, the\n"
     "inlet/outlet mass imbalance, thrust and thrust coefficient into vacuum from\n"
-    "the outlet plane, and whether the run settled.\n"
-    "  --json      print the same as one JSON object\n"
-    "  --png FILE  also draw the Mach number on the wedge's side faces into FILE\n"
-    "              (needs the window build; drawn without a display)\n";
+    "the outlet plane, the discharge coefficient, and whether the run settled.\n"
+    "Beside them, the 2-D analysis (method of characteristics, as 'analyze') of the\n"
+    "case's copy of the profile: exit Mach, discharge coefficient, vacuum thrust\n"
+    "coefficient, and the wall pressure's largest difference past the throat.\n"
+    "  --json      print the same as one JSON object, with the wall pressure at\n"
+    "              the end of the run face by face (wall: x_cm, p_ratio by x),\n"
+    "              1-D theory's (wall_1d) and the analysis' (wall_moc)\n"
+    "  --png FILE  also draw the Mach number on the wedge's side faces into FILE,\n"
+    "              and below it the wall pressure of the run, the analysis and\n"
+    "              1-D theory (needs the window build; drawn without a display)\n";
 
 // Takes the first argument that is neither an option nor an option's value.
 bool TakePositional(Args& args, const std::vector<std::string>& valued, std::string& positional) {
@@ -118,7 +130,8 @@ std::string ProgressLine(const RunProgress& p) {
                 std::string(GText(p.endTime, 4).View()) + " s";
     }
     line += ", " + Duration(p.elapsedSeconds) + " so far";
-    if (p.secondsLeft >= 0) line += ", about " + Duration(p.secondsLeft) + " left";
+    // To the end time: a run that settles sooner ends sooner.
+    if (p.secondsLeft >= 0) line += ", at most about " + Duration(p.secondsLeft) + " left";
     return line;
 }
 
@@ -128,7 +141,7 @@ int PrintReport(const std::string& caseDir, bool json, const std::string& png) {
         if (!png.empty()) {
 #ifdef BELLNOZZLE_WITH_GUI
             std::string error;
-            if (!ui::WriteMachPicture(caseDir, png, error)) return ReportRefusal(error);
+            if (!ui::WriteRunPicture(caseDir, report, png, error)) return ReportRefusal(error);
 #else
             return ReportRefusal("--png needs the window build (this one was built with BELLNOZZLE_GUI=OFF)");
 #endif
@@ -168,8 +181,8 @@ int RunCaseCommand(const Args& arguments) {
     Args args = arguments;
     const bool force = TakeFlag(args, "force");
     ParsedOptions options;
-    if (!ParseOptions(args, {"dir", "out", "p0", "T0", "gamma", "molar-mass", "nx", "ny", "np"}, kCaseUsage,
-                      options)) {
+    if (!ParseOptions(args, {"dir", "out", "p0", "T0", "gamma", "molar-mass", "nx", "ny", "np", "start"},
+                      kCaseUsage, options)) {
         return kExitUsage;
     }
     if (options.help) {
@@ -187,6 +200,10 @@ int RunCaseCommand(const Args& arguments) {
         settings.axialCells = CountOption(options, "nx", 100);
         settings.radialCells = CountOption(options, "ny", 20);
         settings.processes = CountOption(options, "np", 1);
+        const std::string start = OptionOr(options, "start", "1d");
+        if (!ParseCaseStart(start, settings.start)) {
+            throw Error("--start needs 1d or fill, not '" + start + "'", "--start precisa de 1d ou fill");
+        }
         WriteCase(PathIn(dir, kProfileFileName), caseDir, settings, force);
     } catch (const Error& error) {
         return ReportRefusal(error.what());

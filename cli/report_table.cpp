@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <optional>
 
-#include "characteristics/nozzle_analysis.h"
 #include "cli/command_line.h"
 #include "core/design_summary.h"
 #include "core/error.h"
 #include "core/file_names.h"
+#include "core/profile_reader.h"
 #include "core/text_file.h"
 #include "core/text_format.h"
 #include "foam_case/case_folder.h"
@@ -26,10 +26,11 @@ const char kTableUsage[] =
     "usage: bellnozzle report --table DIR [--csv FILE]\n"
     "\n"
     "Gathers every case under DIR (a CFD sweep's folder) into one table, a row\n"
-    "each: the design (epsilon and length per cent from the profile beside the\n"
-    "case), whether the run settled (or why there is no result), and the run\n"
-    "against the analysis of the design by characteristics: exit Mach (area\n"
-    "average), discharge coefficient and vacuum thrust coefficient.\n"
+    "each: the design (epsilon and length per cent from the case's profile),\n"
+    "whether the run settled (or why there is no result), and the run against\n"
+    "the analysis of the design by characteristics, as the report gives them:\n"
+    "exit Mach (area average), discharge coefficient and vacuum thrust\n"
+    "coefficient.\n"
     "  --table DIR  the folder to gather\n"
     "  --csv FILE   also write the table to FILE as CSV\n";
 
@@ -63,44 +64,41 @@ void AddNote(TableRow& row, const std::string& note) {
     row.note += note;
 }
 
+// The run and, beside it, the report's own analysis of the case's copy of
+// the profile (into vacuum, the case's gas and chamber pressure).
 void AddRun(const fs::path& caseDir, TableRow& row) {
     try {
         const CaseReport report = ReadCaseReport(caseDir.string());
         row.state = report.settled ? "yes" : "no";
         if (!report.settled) AddNote(row, report.settledWhy);
         row.machCfd = report.machExitCfd;
-        row.cdCfd = report.massFlowCfd / report.massFlow1d;
+        row.cdCfd = report.dischargeCoefficientCfd;
         row.cfCfd = report.thrustCoefficientCfd;
+        row.machAnalysis = report.machExitMoc;
+        row.cdAnalysis = report.dischargeCoefficientMoc;
+        row.cfAnalysis = report.cfVacuumMoc;
+        if (!report.analysisUnavailable.empty()) AddNote(row, report.analysisUnavailable);
     } catch (const Error& error) {
         row.state = "no result";
         AddNote(row, error.what());
     }
 }
 
-// The analysis of the design beside the case, for the gas and chamber
-// pressure the case was written with, into vacuum like the run's thrust.
-void AddAnalysis(const fs::path& caseDir, TableRow& row) {
-    const fs::path profilePath = caseDir.parent_path() / kProfileFileName;
-    if (!fs::exists(profilePath)) {
-        AddNote(row, "no profile file beside the case to analyse");
+// The design's epsilon and length from the case's copy of its profile (or,
+// for a case written before it kept one, the profile beside it).
+void AddDesign(const fs::path& caseDir, TableRow& row) {
+    std::error_code error;
+    for (const fs::path& path : {caseDir / kProfileFileName, caseDir.parent_path() / kProfileFileName}) {
+        if (!fs::is_regular_file(path, error)) continue;
+        try {
+            const ProfileTable profile = ReadProfileTable(path.string());
+            double value = 0;
+            if (ProfileHeaderValue(profile, "epsilon", value)) row.epsilon = value;
+            if (ProfileHeaderValue(profile, "Lf", value)) row.lengthPercent = value;
+        } catch (const Error& failure) {
+            AddNote(row, failure.what());
+        }
         return;
-    }
-    try {
-        const RecordedCase recorded = ReadRecordedCase(caseDir.string());
-        const ProfileTable profile = ReadProfileTable(profilePath.string());
-        double value = 0;
-        if (ProfileHeaderValue(profile, "epsilon", value)) row.epsilon = value;
-        if (ProfileHeaderValue(profile, "Lf", value)) row.lengthPercent = value;
-        moc::AnalysisOptions options;
-        options.gamma = recorded.settings.gas.gamma;
-        options.p0Bar = recorded.settings.gas.chamberPressure / 1e5;
-        options.paBar = 0;
-        const moc::AnalysisResult analysis = moc::AnalyzeProfile(profile, options, profilePath.string());
-        row.machAnalysis = analysis.exitMachMean;
-        row.cdAnalysis = analysis.dischargeCoefficient;
-        row.cfAnalysis = analysis.cfVacuum;
-    } catch (const Error& error) {
-        AddNote(row, error.what());
     }
 }
 
@@ -189,7 +187,7 @@ int RunReportTableCommand(const Args& args) {
             row.name = caseDir.lexically_relative(dir).string();
         }
         AddRun(caseDir, row);
-        AddAnalysis(caseDir, row);
+        AddDesign(caseDir, row);
         rows.push_back(row);
     }
     if (rows.empty()) return ReportRefusal("no case of bellnozzle under \"" + dir + "\"");

@@ -4,11 +4,14 @@
 #include "foam_case/case_files.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <string_view>
 
 #include "core/text_format.h"
 #include "export/blockmesh_writer.h"
 #include "export/number_text.h"
+#include "foam_case/initial_flow.h"
+#include "foam_case/mesh_grading.h"
 
 namespace bellnozzle {
 namespace {
@@ -36,6 +39,29 @@ constexpr double kFillTemperature = 300;
 // its function objects.
 constexpr int kFieldWrites = 4;
 constexpr int kSamples = 400;
+
+// The run ends early once the outlet's mass flow and area-averaged Mach
+// number each lie within this (relative) of their running mean over the
+// window (flow-through times), and not before the minimum; the end time
+// stays the upper bound. runTimeControl's tolerance is absolute, so it is
+// scaled by the 1-D value. Its mean starts as the average since the start
+// and only then follows the window, so a short window forgets the start
+// sooner; the minimum keeps a quiet moment of the start-up from ending it.
+constexpr double kSettleTolerance = 1e-3;
+constexpr double kSettleWindowFlowThroughs = 0.25;
+constexpr double kSettleMinimumFlowThroughs = 1.0;
+// A fill takes far longer to sweep out: not before half the end time.
+constexpr double kSettleMinimumFillFraction = 0.5;
+
+// The exported dictionary's single grading line, which the case replaces by
+// its own clustering at the throat.
+constexpr char kExportedGrading[] = "simpleGrading (3 1 0.3)\t// taxa de expansao das c\xE9" "lulas";
+
+// The start's fields, one value a cell; empty for the fill start.
+struct StartFields {
+    std::vector<double> p, T;
+    std::vector<CellState> U;
+};
 
 std::string Header(std::string_view className, std::string_view location, std::string_view object) {
     std::string text =
@@ -101,6 +127,42 @@ std::string ControlDict(const CaseOutline& o) {
     patchValue(kOutletAverageName, "outlet", "areaAverage", "Ma p T", "");
     patchValue(kOutletMomentumName, "outlet", "weightedSum", "U", "        weightField     phi;\n");
     patchValue(kOutletPressureName, "outlet", "areaIntegrate", "p", "");
+    t += "    // The pressure on every wall face at each field write (and at the end).\n";
+    t += "    ";
+    t += kWallPressureName;
+    t += "\n    {\n        type            surfaces;\n        libs            (\"libsampling.so\");\n"
+         "        writeControl    writeTime;\n        surfaceFormat   raw;\n"
+         "        interpolationScheme cell;\n        fields          (p);\n"
+         "        surfaces\n        (\n            wall\n            {\n                type        patch;\n"
+         "                patches     (wall);\n                interpolate false;\n            }\n        );\n"
+         "    }\n";
+    const double flowThrough = o.nozzle.Length() / o.theory.chamberSoundSpeed;
+    const std::string window = Num(kSettleWindowFlowThroughs * flowThrough);
+    auto settle = [&](const char* name, const char* object, const char* result, double scale) {
+        t += "            ";
+        t += name;
+        t += "\n            {\n                type            average;\n                groupID         1;\n"
+             "                functionObject  ";
+        t += object;
+        t += ";\n                fields          (";
+        t += result;
+        t += ");\n                tolerance       " + Num(kSettleTolerance * scale) +
+             ";\n                window          " + window +
+             ";\n                windowType      approximate;\n            }\n";
+    };
+    const double minimum = o.settings.start == CaseStart::Fill ? kSettleMinimumFillFraction * o.endTime
+                                                               : kSettleMinimumFlowThroughs * flowThrough;
+    t += "    // Ends the run once the outlet's mass flow and exit Mach have settled: all\n"
+         "    // three conditions of the group at once (tolerances are absolute: a\n"
+         "    // thousandth of the 1-D value).\n"
+         "    settled\n    {\n        type            runTimeControl;\n"
+         "        libs            (\"libutilityFunctionObjects.so\");\n        conditions\n        {\n"
+         "            minimumTime\n            {\n                type            maxDuration;\n"
+         "                groupID         1;\n                duration        " + Num(minimum) +
+         ";\n            }\n";
+    settle("massFlow", kOutletFlowName, "sum(outlet,phi)", o.theory.massFlow / o.nozzle.WedgeToWhole());
+    settle("exitMach", kOutletAverageName, "areaAverage(outlet,Ma)", o.theory.exitMach);
+    t += "        }\n        satisfiedAction end;\n    }\n";
     t += "}\n";
     t += kFooter;
     return t;
@@ -165,12 +227,27 @@ std::string SidesAndWall(const char* wall) {
     return t;
 }
 
-std::string PressureField(const CaseOutline& o) {
+// "internalField ...;" of the fill's uniform value or the start's list.
+std::string InternalField(double fill, const std::vector<double>& start) {
+    if (start.empty()) return "internalField   uniform " + Num(fill) + ";\n\n";
+    return "internalField   " + ScalarListText(start) + ";\n\n";
+}
+
+std::string StartComment(const CaseOutline& o) {
+    return o.settings.start == CaseStart::Fill
+               ? "// The nozzle starts from a thin, cool fill that the flow sweeps out.\n"
+               : "// Each cell starts at the quasi-1-D isentropic flow of its axial position.\n";
+}
+
+std::string PressureField(const CaseOutline& o, const StartFields& start) {
     const GasConditions& gas = o.settings.gas;
+    // Where the waves of the start leave to: the fill, or the 1-D exit pressure.
+    const double outside =
+        start.p.empty() ? o.fillPressure : gas.chamberPressure * o.theory.exitPressureRatio;
     std::string t = Header("volScalarField", "0", "p");
     t += "dimensions      [1 -1 -2 0 0 0 0];\n\n";
-    t += "// The nozzle starts from a thin, cool fill that the flow sweeps out.\n";
-    t += "internalField   uniform " + Num(o.fillPressure) + ";\n\n";
+    t += StartComment(o);
+    t += InternalField(o.fillPressure, start.p);
     t += "boundaryField\n{\n"
          "    // The chamber's total pressure.\n"
          "    inlet\n    {\n        type            totalPressure;\n        rho             none;\n"
@@ -181,24 +258,24 @@ std::string PressureField(const CaseOutline& o) {
     // A zero-gradient outlet reflects the start-up's waves, which then hold
     // the starting shock of a long, high-epsilon bell inside the nozzle; this
     // one lets them leave, towards the fill pressure.
-    t += "    // Supersonic outflow once started; waves leave towards the fill pressure.\n"
+    t += "    // Supersonic outflow once started; waves leave towards the outside pressure.\n"
          "    outlet\n    {\n        type            waveTransmissive;\n        field           p;\n"
          "        phi             phi;\n        rho             rho;\n        psi             thermo:psi;\n";
     t += "        gamma           " + Num(gas.gamma) + ";\n";
-    t += "        fieldInf        " + Num(o.fillPressure) + ";\n";
+    t += "        fieldInf        " + Num(outside) + ";\n";
     t += "        lInf            " + Num(o.nozzle.Length()) + ";\n";
-    t += "        value           uniform " + Num(o.fillPressure) + ";\n    }\n";
+    t += "        value           uniform " + Num(outside) + ";\n    }\n";
     t += SidesAndWall("zeroGradient");
     t += "}\n";
     t += kFooter;
     return t;
 }
 
-std::string TemperatureField(const CaseOutline& o) {
+std::string TemperatureField(const CaseOutline& o, const StartFields& start) {
     const GasConditions& gas = o.settings.gas;
     std::string t = Header("volScalarField", "0", "T");
     t += "dimensions      [0 0 0 1 0 0 0];\n\n";
-    t += "internalField   uniform " + Num(o.fillTemperature) + ";\n\n";
+    t += InternalField(o.fillTemperature, start.T);
     t += "boundaryField\n{\n"
          "    // The chamber's total temperature.\n"
          "    inlet\n    {\n        type            totalTemperature;\n        psi             thermo:psi;\n";
@@ -212,11 +289,12 @@ std::string TemperatureField(const CaseOutline& o) {
     return t;
 }
 
-std::string VelocityField() {
+std::string VelocityField(const StartFields& start) {
     std::string t = Header("volVectorField", "0", "U");
-    t += "dimensions      [0 1 -1 0 0 0 0];\n\n"
-         "internalField   uniform (0 0 0);\n\n"
-         "boundaryField\n{\n"
+    t += "dimensions      [0 1 -1 0 0 0 0];\n\n";
+    t += start.U.empty() ? std::string("internalField   uniform (0 0 0);\n\n")
+                         : "internalField   " + VectorListText(start.U) + ";\n\n";
+    t += "boundaryField\n{\n"
          "    // The inflow speed follows from the total pressure and temperature.\n"
          "    inlet\n    {\n        type            zeroGradient;\n    }\n"
          "    outlet\n    {\n        type            zeroGradient;\n    }\n";
@@ -331,8 +409,16 @@ std::string Readme(const ProfileTable& profile, const CaseOutline& o) {
          Num(gas.chamberTemperature) + " K\n";
     t += "  gamma " + Num(gas.gamma) + ", molar mass " + Num(gas.molarMass) + " g/mol (R " +
          Num(gas.GasConstant()) + " J/(kg K))\n";
-    t += "  start: the nozzle filled at " + Num(o.fillPressure) + " Pa and " + Num(o.fillTemperature) + " K\n";
-    t += "  end time " + Num(o.endTime) + " s (" + Num(o.flowThroughTimes) + " flow-through times)\n";
+    if (o.settings.start == CaseStart::Fill) {
+        t += "  start: the nozzle filled at " + Num(o.fillPressure) + " Pa and " + Num(o.fillTemperature) +
+             " K\n";
+    } else {
+        t += "  start: every cell at the quasi-1-D isentropic flow of its axial position (subsonic\n"
+             "  upstream of the throat, supersonic downstream), along a source flow's direction\n";
+    }
+    t += "  end time " + Num(o.endTime) + " s (" + Num(o.flowThroughTimes) +
+         " flow-through times) at most: the run ends once the outlet's mass flow and exit Mach\n"
+         "  have settled (runTimeControl)\n";
     t += "\n1-D isentropic predictions (whole nozzle):\n";
     t += "  exit Mach " + Num(th.exitMach) + ", pe/p0 " + Num(th.exitPressureRatio) + ", Te/T0 " +
          Num(th.exitTemperatureRatio) + "\n";
@@ -340,7 +426,9 @@ std::string Readme(const ProfileTable& profile, const CaseOutline& o) {
     t += "  vacuum thrust " + Num(th.thrust) + " N, thrust coefficient " + Num(th.thrustCoefficient) + "\n";
     t += "\nThe run's function objects write under postProcessing/: mass flows (sum(phi), of the wedge,\n"
          "which is " + Num(1 / n.WedgeToWhole()) + " of the whole nozzle) and area averages of Ma, p and T\n"
-         "at the inlet and the outlet; and the outlet's momentum flux and pressure force.\n";
+         "at the inlet and the outlet; the outlet's momentum flux and pressure force; and the wall\n"
+         "pressure face by face (postProcessing/" + std::string(kWallPressureName) + "/TIME/p_wall.raw).\n"
+         "ParaView opens the case through its empty CASE.foam file: paraview CASE/CASE.foam\n";
     return t;
 }
 
@@ -374,23 +462,41 @@ std::string DecomposeParDictText(int processes) {
     return t;
 }
 
+std::string CaseBlockMeshDict(const ProfileTable& profile, const CaseSettings& s, const AxialGrading& grading) {
+    std::string dict = FormatBlockMeshDict(profile, s.axialCells, s.radialCells, kCoordinateDigits);
+    const std::size_t at = dict.find(kExportedGrading);
+    if (at == std::string::npos) throw std::logic_error("the exported blockMeshDict has no grading line");
+    return dict.replace(at, sizeof kExportedGrading - 1,
+                        EdgeGradingText(grading) + "\t// finest and uniform over the throat");
+}
+
 std::vector<CaseFile> ComposeCaseFiles(const ProfileTable& profile, const CaseOutline& outline) {
     const CaseSettings& s = outline.settings;
+    const WallLine wall(profile);
+    const AxialGrading grading = ClusterAtThroat(wall, s.axialCells);
+    StartFields start;
+    if (s.start == CaseStart::OneDimensional) {
+        for (const CellCentre& centre : EstimateCellCentres(wall, grading, s.radialCells)) {
+            const CellState state = OneDimensionalState(wall, s.gas, centre);
+            start.p.push_back(state.p);
+            start.T.push_back(state.T);
+            start.U.push_back(state);
+        }
+    }
     return {
         {"README", Readme(profile, outline)},
         {"Allrun", kAllrun, true},
         {"Allclean", kAllclean, true},
-        {"system/blockMeshDict",
-         FormatBlockMeshDict(profile, s.axialCells, s.radialCells, kCoordinateDigits)},
+        {"system/blockMeshDict", CaseBlockMeshDict(profile, s, grading)},
         {"system/controlDict", ControlDict(outline)},
         {"system/fvSchemes", FvSchemes()},
         {"system/fvSolution", FvSolution()},
         {"system/decomposeParDict", DecomposeParDictText(s.processes)},
         {"constant/thermophysicalProperties", ThermophysicalProperties(s.gas)},
         {"constant/turbulenceProperties", TurbulenceProperties()},
-        {"0/p", PressureField(outline)},
-        {"0/T", TemperatureField(outline)},
-        {"0/U", VelocityField()},
+        {"0/p", PressureField(outline, start)},
+        {"0/T", TemperatureField(outline, start)},
+        {"0/U", VelocityField(start)},
     };
 }
 

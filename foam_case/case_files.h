@@ -54,6 +54,7 @@ inline constexpr const char* kInletAverageName = "inletAverage";
 inline constexpr const char* kOutletAverageName = "outletAverage";
 inline constexpr const char* kOutletMomentumName = "outletMomentum";
 inline constexpr const char* kOutletPressureName = "outletPressure";
+inline constexpr const char* kWallPressureName = "wallPressure";
 inline constexpr const char* kSolverLogName = "log.rhoCentralFoam";
 inline constexpr const char* kRunLogName = "log.Allrun";
 inline constexpr const char* kMachFieldName = "Ma";

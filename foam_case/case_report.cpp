@@ -5,7 +5,9 @@
 #include <cmath>
 #include <filesystem>
 
+#include "characteristics/nozzle_analysis.h"
 #include "core/error.h"
+#include "core/file_names.h"
 #include "core/text_file.h"
 #include "export/number_text.h"
 #include "foam_case/case_files.h"
@@ -96,6 +98,90 @@ std::string Pad(std::string text, std::size_t width) {
     return text;
 }
 
+// Whether the solver ended because its run-time control found the flow
+// settled: its log's last lines say so.
+bool StoppedSettled(const std::string& caseDir) {
+    std::string log;
+    try {
+        log = ReadWholeFile((fs::path(caseDir) / kSolverLogName).string());
+    } catch (const Error&) {
+        return false;
+    }
+    const std::size_t tail = log.size() > 8192 ? log.size() - 8192 : 0;
+    const std::size_t stop = log.find("Stopping calculation", tail);
+    return stop != std::string::npos && log.find("\nEnd", stop) != std::string::npos;
+}
+
+// The 2-D analysis of the case's copy of its profile, into vacuum.
+void CompareWithAnalysis(const std::string& caseDir, const GasConditions& gas, CaseReport& r) {
+    const std::string path = (fs::path(caseDir) / kProfileFileName).string();
+    try {
+        std::error_code error;
+        if (!fs::is_regular_file(path, error)) {
+            throw Error("the case holds no copy of its profile (" + std::string(kProfileFileName) +
+                            "); write it again to compare",
+                        "o caso não tem cópia do perfil (" + std::string(kProfileFileName) +
+                            "); grave-o de novo para comparar");
+        }
+        moc::AnalysisOptions options;
+        options.gamma = gas.gamma;
+        options.p0Bar = gas.chamberPressure / 1e5;
+        options.paBar = 0;
+        const moc::AnalysisResult a = moc::AnalyzeProfile(ReadProfileTable(path), options, path);
+        r.machExitMoc = a.exitMachMean;
+        r.dischargeCoefficientMoc = a.dischargeCoefficient;
+        r.cfVacuumMoc = a.cfVacuum;
+        for (const moc::WallStation& s : a.wall) r.wallMoc.push_back({s.xCm, s.pRatio});
+        const double from = r.throatXCm + kWallCompareFromThroat * r.throatRadiusCm;
+        r.wallDifferenceMoc = LargestDifference(r.wall, r.wallMoc, from);
+        r.wallRelativeDifferenceMoc = LargestDifference(r.wall, r.wallMoc, from, true);
+    } catch (const Error& error) {
+        r.analysisUnavailable = error.what();
+        r.analysisUnavailablePortuguese = error.Portuguese();
+    } catch (const std::exception& error) {
+        r.analysisUnavailable = r.analysisUnavailablePortuguese = error.what();
+    }
+}
+
+std::string JsonNumber(double value) {
+    if (!std::isfinite(value)) return "null";
+    char buffer[32];
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+
+// The run against the 2-D analysis, or why there is none.
+std::string AnalysisText(const CaseReport& r, bool portuguese) {
+    if (!r.analysisUnavailable.empty()) {
+        return portuguese ? "análise 2-D (características) indisponível: " + r.analysisUnavailablePortuguese + "\n"
+                          : "2-D analysis (characteristics) unavailable: " + r.analysisUnavailable + "\n";
+    }
+    struct Line {
+        const char* english;
+        const char* portuguese;
+        double cfd, moc;
+    };
+    const Line lines[] = {
+        {"exit Mach (area average)", "Mach na saída (média na área)", r.machExitCfd, r.machExitMoc},
+        {"discharge coefficient", "coeficiente de descarga", r.dischargeCoefficientCfd, r.dischargeCoefficientMoc},
+        {"thrust coefficient (vacuum)", "coeficiente de empuxo (vácuo)", r.thrustCoefficientCfd, r.cfVacuumMoc},
+    };
+    std::string t = portuguese ? "Contra a análise 2-D (método das características) da mesma parede\n" +
+                                     Pad("", 32) + Pad("CFD", 14) + Pad("2-D", 14) + "diferença\n"
+                               : "Against the 2-D analysis (method of characteristics) of the same wall\n" +
+                                     Pad("", 32) + Pad("CFD", 14) + Pad("2-D", 14) + "difference\n";
+    for (const Line& line : lines) {
+        t += Pad(portuguese ? line.portuguese : line.english, portuguese ? 33 : 32);
+        t += Pad(G(line.cfd), 14) + Pad(G(line.moc), 14) + Percent(Difference(line.cfd, line.moc)) + "\n";
+    }
+    const std::string from = G(r.throatXCm + kWallCompareFromThroat * r.throatRadiusCm, 4);
+    const std::string absolute = G(r.wallDifferenceMoc, 3), relative = Percent(r.wallRelativeDifferenceMoc, false);
+    t += portuguese ? "p/p0 na parede, maior diferença a jusante de x = " + from + " cm: " + absolute + " (" +
+                          relative + " do p/p0 local)"
+                    : "wall p/p0, largest difference downstream of x = " + from + " cm: " + absolute + " (" +
+                          relative + " of the local p/p0)";
+    return t + "\n";
+}
+
 }  // namespace
 
 Rows ReadSampleRows(const std::string& text) {
@@ -169,13 +255,22 @@ CaseReport ReadCaseReport(const std::string& caseDir) {
     r.thrust1d = theory.thrust;
     r.thrustCoefficientCfd = r.thrustCfd / (gas.chamberPressure * nozzle.ThroatArea());
     r.thrustCoefficient1d = theory.thrustCoefficient;
+    r.dischargeCoefficientCfd = r.massFlow1d > 0 ? r.massFlowCfd / r.massFlow1d : NAN;
+    r.start = CaseStartName(recorded.settings.start);
 
+    std::vector<double> radii;
+    r.wall = ReadWallPressure(caseDir, gas.chamberPressure, nozzle.wedgeCos, &radii);
+    r.wall1d = OneDimensionalWall(r.wall, radii, nozzle, gas.gamma);
+    r.throatXCm = nozzle.throatX * 100;
+    r.throatRadiusCm = nozzle.throatRadius * 100;
+    CompareWithAnalysis(caseDir, gas, r);
+
+    const bool finished = r.timeReached >= recorded.endTime * (1 - 1e-6) || StoppedSettled(caseDir);
     int samples = 0;
-    const double from = 0.75 * recorded.endTime;
+    const double from = 0.75 * (finished ? r.timeReached : recorded.endTime);
     const double flowSpread = Spread(outletFlow, 1, from, samples);
     int machSamples = 0;
     const double machSpread = Spread(outletAverage, 1, from, machSamples);
-    const bool finished = r.timeReached >= recorded.endTime * (1 - 1e-6);
     const std::string spreads = Percent(flowSpread, false) + " / " + Percent(machSpread, false);
     if (!finished) {
         r.settledWhy = "the run stopped at t = " + G(r.timeReached) + " s of " + G(r.endTime) + " s";
@@ -213,6 +308,7 @@ std::string FormatReportText(const CaseReport& r, bool portuguese) {
         {"thrust into vacuum (N)", "empuxo no vácuo (N)", r.thrustCfd, r.thrust1d},
         {"thrust coefficient (vacuum)", "coeficiente de empuxo (vácuo)", r.thrustCoefficientCfd,
          r.thrustCoefficient1d},
+        {"discharge coefficient", "coeficiente de descarga", r.dischargeCoefficientCfd, 1.0},
     };
     std::string t;
     if (portuguese) {
@@ -228,6 +324,7 @@ std::string FormatReportText(const CaseReport& r, bool portuguese) {
         t += Pad(portuguese ? line.portuguese : line.english, portuguese ? 33 : 32);
         t += Pad(G(line.cfd), 14) + Pad(G(line.theory), 14) + Percent(Difference(line.cfd, line.theory)) + "\n";
     }
+    t += AnalysisText(r, portuguese);
     if (portuguese) {
         t += "desbalanço de massa entrada/saída: " + Percent(r.massImbalance) + "\n";
         t += "tempo simulado: " + G(r.timeReached) + " s de " + G(r.endTime) + " s\n";
@@ -251,13 +348,7 @@ std::string FormatReportJson(const CaseReport& r) {
     };
     auto number = [&](const char* name, double value) {
         key(name);
-        if (!std::isfinite(value)) {
-            t += "null";
-            return;
-        }
-        char buffer[32];
-        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-        t.append(buffer, result.ptr);
+        t += JsonNumber(value);
     };
     number("mach_exit_cfd", r.machExitCfd);
     number("mach_exit_1d", r.machExit1d);
@@ -277,6 +368,41 @@ std::string FormatReportJson(const CaseReport& r) {
     number("gamma", r.gamma);
     number("time_reached", r.timeReached);
     number("end_time", r.endTime);
+    auto text = [&](const char* name, const std::string& value) {
+        key(name);
+        t += '"';
+        for (const char c : value) {
+            if (c == '"' || c == '\\') t += '\\';
+            if (static_cast<unsigned char>(c) >= 0x20) t += c;
+        }
+        t += '"';
+    };
+    auto points = [&](const char* name, const std::vector<WallPressurePoint>& wall) {
+        key(name);
+        t += '[';
+        for (std::size_t i = 0; i < wall.size(); ++i) {
+            t += i == 0 ? "\n    {\"x_cm\": " : ",\n    {\"x_cm\": ";
+            t += JsonNumber(wall[i].xCm) + ", \"p_ratio\": " + JsonNumber(wall[i].pRatio) + "}";
+        }
+        t += wall.empty() ? "]" : "\n  ]";
+    };
+    text("start", r.start);
+    number("discharge_coefficient_cfd", r.dischargeCoefficientCfd);
+    number("discharge_coefficient_moc", r.dischargeCoefficientMoc);
+    number("mach_exit_moc", r.machExitMoc);
+    number("cf_vacuum_cfd", r.thrustCoefficientCfd);
+    number("cf_vacuum_moc", r.cfVacuumMoc);
+    number("wall_p_ratio_max_difference_moc", r.wallDifferenceMoc);
+    number("wall_p_ratio_max_relative_difference_moc", r.wallRelativeDifferenceMoc);
+    if (r.analysisUnavailable.empty()) {
+        key("analysis_unavailable");
+        t += "null";
+    } else {
+        text("analysis_unavailable", r.analysisUnavailable);
+    }
+    points("wall", r.wall);
+    points("wall_1d", r.wall1d);
+    points("wall_moc", r.wallMoc);
     key("settled");
     t += r.settled ? "true" : "false";
     key("settled_reason");

@@ -31,6 +31,19 @@ void CheckCount(int cells, const char* english, const char* portuguese) {
 
 }  // namespace
 
+const char* CaseStartName(CaseStart start) { return start == CaseStart::Fill ? "fill" : "1d"; }
+
+bool ParseCaseStart(const std::string& name, CaseStart& start) {
+    if (name == "1d") {
+        start = CaseStart::OneDimensional;
+    } else if (name == "fill") {
+        start = CaseStart::Fill;
+    } else {
+        return false;
+    }
+    return true;
+}
+
 // Molar mass in g/mol, so kg/mol is a thousandth of it.
 double GasConditions::GasConstant() const { return kUniversalGasConstant * 1000 / molarMass; }
 

@@ -16,8 +16,20 @@ struct GasConditions {
     double GasConstant() const;
 };
 
+// What the run starts from: every cell at the quasi-1-D isentropic flow of
+// its axial position, or the nozzle filled with a thin, cool gas that the
+// flow sweeps out (the older start, slower and, for long bells of high area
+// ratio, prone to a start-up vortex that lowers the mass flow).
+enum class CaseStart { OneDimensional, Fill };
+
+// The marker's names of the starts: "1d" and "fill".
+const char* CaseStartName(CaseStart start);
+// False when name is neither.
+bool ParseCaseStart(const std::string& name, CaseStart& start);
+
 struct CaseSettings {
     GasConditions gas;
+    CaseStart start = CaseStart::OneDimensional;
     int axialCells = 100;  // the window's NX
     int radialCells = 20;  // the window's NY, from the axis to the wall
     int processes = 1;

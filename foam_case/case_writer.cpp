@@ -3,6 +3,8 @@
 #include <charconv>
 
 #include "core/error.h"
+#include "core/file_names.h"
+#include "core/text_file.h"
 #include "export/number_text.h"
 #include "foam_case/case_folder.h"
 
@@ -36,17 +38,34 @@ std::string MarkerValues(const CaseOutline& o) {
     AddValue(out, "wedge_sin", o.nozzle.wedgeSin);
     AddValue(out, "wedge_cos", o.nozzle.wedgeCos);
     AddValue(out, "end_time_s", o.endTime);
+    out += "start=";
+    out += CaseStartName(o.settings.start);
+    out += '\n';
     return out;
 }
 
 }  // namespace
+
+std::string ParaViewFileName(const std::string& caseDir) {
+    std::string name = caseDir;
+    while (name.size() > 1 && name.back() == '/') name.pop_back();
+    const std::size_t slash = name.rfind('/');
+    if (slash != std::string::npos) name.erase(0, slash + 1);
+    if (name.empty() || name == "." || name == "..") name = kDefaultCaseFolderName;
+    return name + ".foam";
+}
 
 CaseOutline WriteCase(const std::string& profilePath, const std::string& caseDir,
                       const CaseSettings& settings, bool force) {
     CheckCaseSettings(settings);
     const ProfileTable profile = ReadProfileTable(profilePath);
     const CaseOutline outline = OutlineCase(profile, settings);
-    WriteCaseFolder(caseDir, ComposeCaseFiles(profile, outline), MarkerValues(outline), force);
+    std::vector<CaseFile> files = ComposeCaseFiles(profile, outline);
+    // The profile itself, for the report's analysis of the same wall, and
+    // the empty file ParaView opens the case by.
+    files.push_back({kProfileFileName, ReadWholeFile(profilePath)});
+    files.push_back({ParaViewFileName(caseDir), ""});
+    WriteCaseFolder(caseDir, files, MarkerValues(outline), force);
     return outline;
 }
 
@@ -79,6 +98,14 @@ RecordedCase ReadRecordedCase(const std::string& caseDir) {
     r.nozzle.wedgeSin = get("wedge_sin");
     r.nozzle.wedgeCos = get("wedge_cos");
     r.endTime = get("end_time_s");
+    // Cases written before the 1-D start had only the fill.
+    r.settings.start = CaseStart::Fill;
+    for (const auto& [key, text] : values) {
+        if (key == "start" && !ParseCaseStart(text, r.settings.start)) {
+            throw Error("the case marker of \"" + caseDir + "\" names an unknown start \"" + text + "\"",
+                        "o marcador do caso \"" + caseDir + "\" indica um início desconhecido \"" + text + "\"");
+        }
+    }
     CheckCaseSettings(r.settings);
     return r;
 }

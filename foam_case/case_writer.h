@@ -11,6 +11,9 @@ namespace bellnozzle {
 // The folder a case goes to when none is named: beside the profile file.
 inline constexpr const char* kDefaultCaseFolderName = "nozzle_case";
 
+// The empty file ParaView opens the case by: the case folder's name + ".foam".
+std::string ParaViewFileName(const std::string& caseDir);
+
 // Reads the profile at profilePath and writes the case folder caseDir (see
 // WriteCaseFolder for when an existing one is replaced). Returns what the
 // case was made of. Throws Error (nothing written) on refused settings, a

@@ -5,6 +5,7 @@
 #include "ui/case_menu.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -28,7 +29,7 @@
 #include "foam_case/case_run.h"
 #include "foam_case/case_writer.h"
 #include "foam_case/mach_field.h"
-#include "ui/mach_image.h"
+#include "ui/run_picture.h"
 #include "ui/main_window.h"
 #include "ui/menu_items.h"
 
@@ -81,6 +82,11 @@ public:
         radial = entry("EditNY", "Células NY (eixo à parede)", form.Edit6->text());
         processes = entry("EditProcessos", "Processos", "1");
         folder = entry("EditPasta", "Pasta do caso", LastCaseFolder());
+        start = new QComboBox(this);
+        start->setObjectName("ComboInicio");
+        start->addItem(QString::fromUtf8("Escoamento 1-D isentrópico"));
+        start->addItem(QString::fromUtf8("Bocal cheio de gás rarefeito"));
+        layout->addRow(QString::fromUtf8("Início da simulação"), start);
         replace = new QCheckBox(QString::fromUtf8("Substituir a pasta, mesmo com resultados"), this);
         replace->setObjectName("CheckSubstituir");
         layout->addRow(replace);
@@ -101,10 +107,12 @@ public:
         s.axialCells = DialogCount(axial, "Células NX");
         s.radialCells = DialogCount(radial, "Células NY");
         s.processes = DialogCount(processes, "Processos");
+        s.start = start->currentIndex() == 1 ? CaseStart::Fill : CaseStart::OneDimensional;
         return s;
     }
 
     QLineEdit *pressure, *temperature, *gamma, *molarMass, *axial, *radial, *processes, *folder;
+    QComboBox* start;
     QCheckBox* replace;
 };
 
@@ -207,7 +215,9 @@ private:
                     QString::number(progress.endTime, 'g', 4) + " s";
         }
         if (progress.secondsLeft >= 0) {
-            text += QString::fromUtf8(", faltam cerca de ") + QString::number(std::lround(progress.secondsLeft)) + " s";
+            // To the end time: a run that settles sooner ends sooner.
+            text += QString::fromUtf8(", faltam no máximo cerca de ") +
+                    QString::number(std::lround(progress.secondsLeft)) + " s";
         }
         status_->setText(text);
         if (done) Finish();
@@ -231,10 +241,15 @@ private:
         }
     }
 
+    // The report in Portuguese, and the Mach picture with the wall pressure
+    // of the run, the 2-D analysis and 1-D theory below it.
     void ShowResult() {
-        form_.Memo1->setPlainText(QString::fromStdString(FormatReportText(ReadCaseReport(caseDir_), true)));
+        const CaseReport report = ReadCaseReport(caseDir_);
+        form_.Memo1->setPlainText(QString::fromStdString(FormatReportText(report, true)));
         const MachField field = ReadMachField(caseDir_);
-        form_.Image1->GetPicture()->Assign(DrawMachImage(field, form_.Image1->Width(), form_.Image1->Height()));
+        const QImage picture = DrawRunPicture(field, report, std::max(form_.Image1->Width(), 400));
+        form_.Image1->GetPicture()->Assign(picture.scaled(form_.Image1->Width(), form_.Image1->Height(),
+                                                          Qt::KeepAspectRatio, Qt::SmoothTransformation));
         form_.Image1->PictureChanged();
     }
 

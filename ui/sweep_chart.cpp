@@ -60,7 +60,7 @@ Range Around(double low, double high) {
     }
     const double step = TickStep(high - low);
     // A value a rounding above a tick (a cone's 100.00001 %) stays on it.
-    return {std::floor(low / step + 1e-6) * step, std::ceil(high / step - 1e-6) * step};
+    return {std::floor(low / step + 1e-3) * step, std::ceil(high / step - 1e-3) * step};
 }
 
 Qt::PenStyle MethodStyle(moc::ContourMethod method) {
@@ -107,10 +107,24 @@ std::vector<Curve> Curves(const moc::SweepResult& result) {
 
 double AmbientCf(const moc::SweepRow& row) { return row.separationXCm ? row.cfAmbientSeparated : row.cfAmbient; }
 
+// The cone and the ideal nozzle are single points (a length of their own):
+// a square and a diamond; the other methods' points are dots on their lines.
+void DrawMarker(QPainter& painter, moc::ContourMethod method, QPointF at) {
+    if (method == moc::ContourMethod::Cone) {
+        painter.drawRect(QRectF(at.x() - 3.5, at.y() - 3.5, 7, 7));
+    } else if (method == moc::ContourMethod::Ideal) {
+        const QPointF corners[] = {at + QPointF(0, -5), at + QPointF(5, 0), at + QPointF(0, 5), at + QPointF(-5, 0)};
+        painter.drawPolygon(corners, 4);
+    } else {
+        painter.drawEllipse(at, 2.5, 2.5);
+    }
+}
+
 void DrawFrame(QPainter& painter, const Panel& panel, const QString& yTitle, const QString& xTitle) {
     const double xStep = TickStep(panel.x.Span()), yStep = TickStep(panel.y.Span());
     const QFontMetrics metrics(painter.font());
-    for (double v = panel.x.low; v <= panel.x.high + 1e-9 * panel.x.Span(); v += xStep) {
+    for (double v = std::ceil(panel.x.low / xStep - 1e-3) * xStep; v <= panel.x.high + 1e-9 * panel.x.Span();
+         v += xStep) {
         const QPointF at = panel.At(v, panel.y.low);
         painter.setPen(QPen(QColor(220, 220, 220), 1));
         painter.drawLine(at, QPointF(at.x(), panel.area.top()));
@@ -159,12 +173,7 @@ void DrawCurves(QPainter& painter, const Panel& panel, const std::vector<Curve>&
         painter.setBrush(colour);
         for (const moc::SweepRow* row : curve.rows) {
             const QPointF at = panel.At(row->lengthPercent, cf ? AmbientCf(*row) : row->efficiency);
-            // The cone and the ideal nozzle are single points: squares.
-            if (moc::MethodHasOwnLength(curve.method)) {
-                painter.drawRect(QRectF(at.x() - 3.5, at.y() - 3.5, 7, 7));
-            } else {
-                painter.drawEllipse(at, 2.5, 2.5);
-            }
+            DrawMarker(painter, curve.method, at);
             if (cf && row->separationXCm) {
                 painter.save();
                 painter.setPen(QPen(Qt::black, 1.4));
@@ -188,9 +197,13 @@ void DrawLegend(QPainter& painter, QRectF area, const std::vector<Curve>& curves
     painter.drawText(QPointF(area.left(), y + line * 0.7), portuguese ? QString::fromUtf8("Método") : "Method");
     y += line;
     for (const int method : methods) {
-        painter.setPen(MethodPen(static_cast<moc::ContourMethod>(method), Qt::black));
+        const auto contour = static_cast<moc::ContourMethod>(method);
+        painter.setPen(MethodPen(contour, Qt::black));
         painter.drawLine(QPointF(area.left(), y + line / 2), QPointF(area.left() + 34, y + line / 2));
         painter.setPen(Qt::black);
+        painter.setBrush(Qt::black);
+        DrawMarker(painter, contour, QPointF(area.left() + 17, y + line / 2));
+        painter.setBrush(Qt::NoBrush);
         painter.drawText(QPointF(area.left() + 40, y + line * 0.7),
                          moc::ContourMethodName(static_cast<moc::ContourMethod>(method)));
         y += line;
@@ -250,7 +263,12 @@ QImage DrawSweepChart(const moc::SweepResult& result, QSize size, bool portugues
                          portuguese ? QString::fromUtf8("nenhum projeto analisado") : "no design analysed");
         return image;
     }
-    const Panel top{QRectF(kLeft, kTop, width, height), Around(lengthLow, lengthHigh), Around(effLow, effHigh)};
+    // A little room either side, so the points at the ends (the cones at
+    // 100 %) are not cut by the frame.
+    Range lengths = Around(lengthLow, lengthHigh);
+    const double pad = 0.03 * lengths.Span();
+    lengths = {lengths.low - pad, lengths.high + pad};
+    const Panel top{QRectF(kLeft, kTop, width, height), lengths, Around(effLow, effHigh)};
     const Panel bottom{QRectF(kLeft, kTop + height + kGap, width, height), top.x, Around(cfLow, cfHigh)};
     DrawFrame(painter, top, portuguese ? QString::fromUtf8("eficiência λ = Cf_vac / (Cd Cf_vac,1-D)")
                                        : QString::fromUtf8("efficiency λ = Cf_vac / (Cd Cf_vac,1-D)"),

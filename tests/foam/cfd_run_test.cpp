@@ -64,9 +64,10 @@ TEST_F(CfdRun, SerialRunSettlesOnOneDimensionalTheory) {
     ASSERT_EQ(result.outcome, RunOutcome::Finished) << result.english;
     ASSERT_FALSE(fractions.empty());
     EXPECT_TRUE(std::is_sorted(fractions.begin(), fractions.end()));
-    EXPECT_GT(fractions.back(), 0.9);
 
     const CaseReport report = ReadCaseReport(caseDir);
+    // Progress runs against the end time, the upper bound of a run that ends once settled.
+    EXPECT_GT(fractions.back(), 0.5 * report.timeReached / report.endTime);
     serial = report;
     EXPECT_TRUE(report.settled) << report.settledWhy;
 
@@ -81,10 +82,22 @@ TEST_F(CfdRun, SerialRunSettlesOnOneDimensionalTheory) {
     EXPECT_LE(report.massFlowCfd, choked);
     EXPECT_GE(report.massFlowCfd, 0.95 * choked);
     EXPECT_LT(std::fabs(report.massImbalance), 0.001);
+    // Against the 2-D analysis of the same wall.
+    EXPECT_TRUE(report.analysisUnavailable.empty()) << report.analysisUnavailable;
+    if (report.analysisUnavailable.empty()) {
+        EXPECT_NEAR(report.dischargeCoefficientCfd, report.dischargeCoefficientMoc,
+                    0.01 * report.dischargeCoefficientMoc);
+        EXPECT_NEAR(report.machExitCfd, report.machExitMoc, 0.02 * report.machExitMoc);
+        EXPECT_NEAR(report.thrustCoefficientCfd, report.cfVacuumMoc, 0.015 * report.cfVacuumMoc);
+    }
+    EXPECT_EQ(report.wall.size(), std::size_t(kAxialCells));
 
     const MachField field = ReadMachField(caseDir);
     EXPECT_EQ(field.outlines.size(), std::size_t(2 * kAxialCells * kRadialCells));
-    EXPECT_NEAR(field.time, report.endTime, 1e-6 * report.endTime);
+    // The run-time control ended it once settled, well before its end time,
+    // and the fields were written where it stopped (within one sampling).
+    EXPECT_LT(report.timeReached, 0.5 * report.endTime);
+    EXPECT_NEAR(field.time, report.timeReached, report.endTime / 400);
     EXPECT_GT(field.minMach, 0.01);
     EXPECT_LT(field.minMach, 0.5);  // the inlet is subsonic
     EXPECT_GT(field.maxMach, mach);

@@ -7,6 +7,8 @@
 #include <sys/wait.h>
 
 #include <cmath>
+#include <charconv>
+#include <vector>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -42,6 +44,38 @@ inline void WriteBytes(const fs::path& path, const std::string& text) {
 // Designs a nozzle into dir/zelto_perfil.txt as the "design" command does.
 inline void Design(const fs::path& dir, float diameterCm, float lengthPercent, float epsilon) {
     RunDesign(diameterCm, lengthPercent, epsilon, (dir / "zelto_perfil.txt").string());
+}
+
+// A profile written by hand, not a bell: a 45-degree convergent cone from a
+// radius of 2 Rt, a throat arc of wall radius 0.5 Rt, and a 15-degree
+// divergent cone to an area ratio of 10; Rt = 1 cm, points about 0.05 cm apart.
+inline void WriteConeProfile(const fs::path& dir) {
+    const double rt = 1, rho = 0.5, rin = 2, re = std::sqrt(10.0);
+    const double in = 45 * M_PI / 180, out = 15 * M_PI / 180;
+    std::vector<std::pair<double, double>> points;
+    const double x1 = -rho * std::sin(in), y1 = rt + rho * (1 - std::cos(in));
+    const double xIn = x1 - (rin - y1);  // slope -1
+    for (int i = 0; i < 20; ++i) points.emplace_back(xIn + (x1 - xIn) * i / 20, rin - (x1 - xIn) * i / 20);
+    for (int i = 0; i <= 20; ++i) {
+        const double a = -in + (in + out) * i / 20;  // angle of the wall normal from below
+        points.emplace_back(rho * std::sin(a), rt + rho * (1 - std::cos(a)));
+    }
+    const double x2 = rho * std::sin(out), y2 = rt + rho * (1 - std::cos(out));
+    const double xe = x2 + (re - y2) / std::tan(out);
+    for (int i = 1; i <= 160; ++i) {
+        const double x = x2 + (xe - x2) * i / 160;
+        points.emplace_back(x, y2 + (x - x2) * std::tan(out));
+    }
+    std::string text = "[parametros]\nRt=1 cm\nepsilon=10\n[perfil]\n";
+    auto number = [](double value) {
+        char buffer[32];
+        return std::string(buffer,
+                           std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6).ptr);
+    };
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        text += std::to_string(i + 1) + "\t" + number(points[i].first) + "\t" + number(points[i].second) + "\n";
+    }
+    WriteBytes(dir / "zelto_perfil.txt", text);
 }
 
 // "bellnozzle ARGUMENTS" run in folder; stdout and stderr in its files.

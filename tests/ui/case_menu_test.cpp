@@ -5,6 +5,7 @@
 // OpenFOAM on a tiny mesh).
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QInputDialog>
 #include <QLabel>
@@ -41,9 +42,13 @@ void Type(QDialog* dialog, const char* entry, const QString& text) {
     QTest::keyClicks(edit, text);
 }
 
-// Writes a case of the initial design from the dialog, on a small mesh.
-void WriteSmallCase(TForm1& form, const char* folder, const char* pressure = "20") {
+// Writes a case of the initial design from the dialog, on a small mesh;
+// start is the index of the start to choose (0: the 1-D flow, 1: the fill).
+void WriteSmallCase(TForm1& form, const char* folder, const char* pressure = "20", int start = 0) {
     AnswerNextDialog([=](QDialog* dialog) {
+        auto* starts = dialog->findChild<QComboBox*>("ComboInicio");
+        QVERIFY(starts != nullptr);
+        starts->setCurrentIndex(start);
         Type(dialog, "EditPressao", pressure);
         Type(dialog, "EditNX", "12");
         Type(dialog, "EditNY", "4");
@@ -81,6 +86,14 @@ private slots:
         QVERIFY(ReadBytes("caso/0/p").find("p0              uniform 2500000;") != std::string::npos);
         QVERIFY(ReadBytes("caso/system/blockMeshDict").find("(12 1 4)") != std::string::npos);
         QCOMPARE(form.Memo1->GetText(), ReadBytes("caso/README"));
+        // Started from the 1-D flow unless the fill is chosen; both recorded.
+        QVERIFY(ReadBytes("caso/bellnozzle-case.txt").find("\nstart=1d\n") != std::string::npos);
+        QVERIFY(ReadBytes("caso/0/p").find("internalField   nonuniform List<scalar>\n48\n") != std::string::npos);
+        WriteSmallCase(form, "cheio", "20", 1);
+        QCOMPARE(errors.Messages().size(), std::size_t(0));
+        QVERIFY(ReadBytes("cheio/bellnozzle-case.txt").find("\nstart=fill\n") != std::string::npos);
+        QVERIFY(ReadBytes("cheio/0/p").find("internalField   uniform 10000;") != std::string::npos);
+        QVERIFY(FileExists("cheio/cheio.foam"));
     }
 
     void refusedEntriesWriteNothing() {
