@@ -95,7 +95,7 @@ moc::AnalysisOptions OptionsFromBytes(const std::uint8_t* data, std::size_t size
     moc::AnalysisOptions options;
     if (size > 2) options.gamma = 1.05 + data[2] / 255.0 * 0.65;
     if (size > 3) options.paBar = data[3] / 255.0 * 3.0;
-    if (size > 4 && data[4] % 4 != 0) options.characteristics = 3 + data[4] % 40;
+    if (size > 4 && data[4] % 4 != 0) options.characteristics = 4 + data[4] % 40;
     if (size > 5) options.planar = data[5] % 8 == 0;
     return options;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cctype>
+#include <cstring>
 #include <map>
 #include <optional>
 #include <string>
@@ -14,54 +15,31 @@ class Reader {
 public:
     explicit Reader(const std::string& text) : s_(text) {}
 
-    // The members of the one object the text holds, or none when the text is
-    // not exactly one well-formed JSON object (blanks around it allowed).
+    // The members of the one object the text holds, or none unless the text
+    // is exactly one well-formed JSON object (blanks around it allowed).
     std::optional<std::map<std::string, std::string>> TopLevel() {
         std::map<std::string, std::string> members;
-        Blanks();
-        if (!Take('{')) return std::nullopt;
-        Blanks();
-        if (!Take('}')) {
+        bool ok = Take('{');
+        if (ok && !Take('}')) {
             do {
-                Blanks();
                 std::string key;
-                if (!String(&key)) return std::nullopt;
-                Blanks();
-                if (!Take(':')) return std::nullopt;
-                Blanks();
-                const std::size_t start = i_;
-                if (!Value() || members.count(key)) return std::nullopt;
-                members[key] = s_.substr(start, i_ - start);
-                Blanks();
-            } while (Take(','));
-            if (!Take('}')) return std::nullopt;
+                ok = String(&key) && Take(':');
+                const std::size_t start = (Blanks(), i_);
+                ok = ok && Value() && members.emplace(key, s_.substr(start, i_ - start)).second;
+            } while (ok && Take(','));
+            ok = ok && Take('}');
         }
-        Blanks();
-        if (i_ != s_.size()) return std::nullopt;
+        if (!ok || (Blanks(), i_ != s_.size())) return std::nullopt;
         return members;
     }
 
-    // Whether the whole text is one well-formed JSON value.
-    bool Valid() {
-        Blanks();
-        if (!Value()) return false;
-        Blanks();
-        return i_ == s_.size();
-    }
-
 private:
-    bool Take(char c) {
-        if (i_ < s_.size() && s_[i_] == c) return ++i_, true;
-        return false;
-    }
-    bool Word(const char* w) {
-        const std::string word(w);
-        if (s_.compare(i_, word.size(), word) != 0) return false;
-        i_ += word.size();
-        return true;
-    }
     void Blanks() {
-        while (i_ < s_.size() && (s_[i_] == ' ' || s_[i_] == '\n' || s_[i_] == '\t' || s_[i_] == '\r')) ++i_;
+        while (i_ < s_.size() && std::strchr(" \n\t\r", s_[i_]) != nullptr) ++i_;
+    }
+    bool Take(char c) {
+        Blanks();
+        return i_ < s_.size() && s_[i_] == c ? (++i_, true) : false;
     }
     bool Digits() {
         const std::size_t start = i_;
@@ -69,49 +47,42 @@ private:
         return i_ > start;
     }
     bool Number() {
-        Take('-');
-        if (!Take('0') && !Digits()) return false;
-        if (Take('.') && !Digits()) return false;
-        if (Take('e') || Take('E')) {
-            if (!Take('+')) Take('-');
-            if (!Digits()) return false;
+        if (i_ < s_.size() && s_[i_] == '-') ++i_;
+        if (!Digits()) return false;
+        if (i_ < s_.size() && s_[i_] == '.' && (++i_, !Digits())) return false;
+        if (i_ < s_.size() && (s_[i_] == 'e' || s_[i_] == 'E')) {
+            ++i_;
+            if (i_ < s_.size() && (s_[i_] == '+' || s_[i_] == '-')) ++i_;
+            return Digits();
         }
         return true;
     }
     bool String(std::string* out) {
         if (!Take('"')) return false;
-        while (i_ < s_.size() && s_[i_] != '"') {
+        for (; i_ < s_.size() && s_[i_] != '"'; ++i_) {
             if (static_cast<unsigned char>(s_[i_]) < 0x20) return false;
             if (s_[i_] == '\\') ++i_;
             if (out != nullptr && i_ < s_.size()) *out += s_[i_];
-            ++i_;
         }
-        return Take('"');
+        return i_ < s_.size() && s_[i_++] == '"';
     }
     bool Value() {
+        Blanks();
         if (i_ >= s_.size()) return false;
-        const char c = s_[i_];
-        if (c == '{' || c == '[') {
-            const char close = c == '{' ? '}' : ']';
-            ++i_;
-            Blanks();
-            if (Take(close)) return true;
-            do {
-                Blanks();
-                if (c == '{') {
-                    if (!String(nullptr)) return false;
-                    Blanks();
-                    if (!Take(':')) return false;
-                    Blanks();
-                }
-                if (!Value()) return false;
-                Blanks();
-            } while (Take(','));
-            return Take(close);
+        for (const char* word : {"null", "true", "false"}) {
+            if (s_.compare(i_, std::strlen(word), word) == 0) return i_ += std::strlen(word), true;
         }
-        if (c == '"') return String(nullptr);
-        if (Word("null") || Word("true") || Word("false")) return true;
-        return Number();
+        const char open = s_[i_];
+        if (open == '"') return String(nullptr);
+        if (open != '{' && open != '[') return Number();
+        const char close = open == '{' ? '}' : ']';
+        ++i_;
+        if (Take(close)) return true;
+        do {
+            if (open == '{' && !(String(nullptr) && Take(':'))) return false;
+            if (!Value()) return false;
+        } while (Take(','));
+        return Take(close);
     }
 
     const std::string& s_;

@@ -53,6 +53,8 @@ TEST_F(AnalyzeCommand, RefusesOptionsWithoutMeaningAndWritesNothing) {
         {{"--characteristics", "0"}, 1, "--characteristics"},
         {{"--characteristics", "-3"}, 1, "--characteristics"},
         {{"--characteristics", "2.5"}, 1, "--characteristics"},
+        {{"--characteristics", "3"}, 1, "--characteristics"},
+        {{"--characteristics", "401"}, 1, "--characteristics"},
         {{"--characteristics", "1e9"}, 1, "--characteristics"},
         {{"--characteristics", "ten"}, 1, "--characteristics"},
         {{"--characteristics="}, 1, "--characteristics"},
