@@ -2,8 +2,10 @@
 
 #include <cmath>
 
+#include "characteristics/best_parabola.h"
 #include "characteristics/ideal_designs.h"
 #include "core/chart_range.h"
+#include "core/profile_reader.h"
 #include "core/conical_contour.h"
 #include "core/contour.h"
 #include "core/design.h"
@@ -100,6 +102,19 @@ DesignedProfile DesignTic(const DesignRequest& request) {
     return out;
 }
 
+// The chart's construction with the angles the analysis finds best.
+DesignedProfile DesignBestParabola(const DesignRequest& request) {
+    DesignedProfile out;
+    out.method = ContourMethod::Parabola;
+    out.Rt = static_cast<float>(double(request.diameter) * 0.5);
+    const BestParabola best = FindBestParabola(out.Rt, request.epsilon, request.lengthPercent, request.gamma);
+    out.thetaN = best.thetaN;
+    out.thetaS = best.thetaS;
+    out.profileText =
+        FormatContourProfile(ContourInput{out.Rt, request.epsilon, request.lengthPercent, out.thetaN, out.thetaS, 20});
+    return out;
+}
+
 void RequireGamma(double gamma) {
     if (std::isfinite(gamma) && gamma > 1.0 && gamma <= 5.0 / 3.0) return;
     throw Error(Format("gamma must lie above 1 and at most 5/3 (got %g)", gamma),
@@ -133,6 +148,20 @@ bool ParseContourMethod(const std::string& name, ContourMethod& method) {
     return false;
 }
 
+// The last word on a design by characteristics: its file must read back as a
+// wall whose x grows and whose radius grows from the throat to the exit.
+DesignedProfile RequireNozzleWall(DesignedProfile design) {
+    const ProfileTable table = ParseProfileText(design.profileText, ContourMethodName(design.method));
+    std::vector<ContourPoint> points;
+    for (int i = 1; i <= table.Count; ++i) points.push_back({table.X[std::size_t(i)], table.Y[std::size_t(i)]});
+    if (const auto fault = WallShapeFault(points)) {
+        throw Error("the designed wall is no nozzle: " + fault->english + "; choose a larger area ratio",
+                    "a parede projetada não forma um bocal: " + fault->portuguese +
+                        "; escolha uma razão de áreas maior");
+    }
+    return design;
+}
+
 DesignedProfile DesignProfile(const DesignRequest& request) {
     if (MethodUsesGamma(request.method)) RequireGamma(request.gamma);
     switch (request.method) {
@@ -142,10 +171,13 @@ DesignedProfile DesignProfile(const DesignRequest& request) {
             return DesignCone(request);
         case ContourMethod::Ideal:
             RequireMocEntries(request);
-            return DesignIdeal(request);
+            return RequireNozzleWall(DesignIdeal(request));
         case ContourMethod::Tic:
             RequireMocEntries(request);
-            return DesignTic(request);
+            return RequireNozzleWall(DesignTic(request));
+        case ContourMethod::Parabola:
+            RequireMocEntries(request);
+            return RequireNozzleWall(DesignBestParabola(request));
         default:
             break;
     }

@@ -16,8 +16,6 @@ constexpr double kDegrees = 180.0 / 3.141592653589793;
 // The truncation's exit Mach number is solved until the cut radius is this
 // close (relative) to the requested one.
 constexpr double kCutRadiusTolerance = 1e-7;
-// Points of the file per interval of the net's wall.
-constexpr int kWallSubdivisions = 3;
 
 struct Cut {
     double r, theta;
@@ -145,7 +143,8 @@ DesignedWall DesignTruncatedIdealWall(double gamma, double epsilon, double lengt
     return cut;
 }
 
-std::string FormatDesignedProfile(float Rt, float epsilon, float lengthPercent, const DesignedWall& wall) {
+std::string FormatDesignedProfile(float Rt, float epsilon, float lengthPercent, const DesignedWall& wall,
+                                  int subdivisions) {
     using namespace contour_pieces;
     const double rt = Rt;
     const float R1 = Store(1.5 * rt);
@@ -160,7 +159,7 @@ std::string FormatDesignedProfile(float Rt, float epsilon, float lengthPercent, 
     AddUpstreamArc(sink, Rt, R1, x0);
     AddDownstreamArc(sink, Rt, R2, xn);
     sink.Add(xn, yn);
-    // Between the net's wall points, kWallSubdivisions - 1 more on the cubic
+    // Between the net's wall points, subdivisions - 1 more on the cubic
     // with the wall's own slopes at both ends (Hermite), so that a reader's
     // spline through the file follows the designed wall closely.
     const auto add = [&](double x, double r) {
@@ -172,8 +171,8 @@ std::string FormatDesignedProfile(float Rt, float epsilon, float lengthPercent, 
     for (std::size_t i = 1; i < wall.x.size(); ++i) {
         const double h = wall.x[i] - wall.x[i - 1];
         const double m0 = std::tan(wall.theta[i - 1]) * h, m1 = std::tan(wall.theta[i]) * h;
-        for (int k = 1; k < kWallSubdivisions; ++k) {
-            const double t = double(k) / kWallSubdivisions;
+        for (int k = 1; k < subdivisions; ++k) {
+            const double t = double(k) / subdivisions;
             const double h00 = (1 + 2 * t) * (1 - t) * (1 - t), h10 = t * (1 - t) * (1 - t);
             const double h01 = t * t * (3 - 2 * t), h11 = t * t * (t - 1);
             const double r = h00 * wall.r[i - 1] + h10 * m0 + h01 * wall.r[i] + h11 * m1;

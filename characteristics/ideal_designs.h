@@ -30,6 +30,10 @@ DesignedWall DesignTruncatedIdealWall(double gamma, double epsilon, double lengt
 // carries Rt, epsilon, the length in per cent of the 15-degree cone, the wall
 // angle at A (thetan) and at the exit (thetas), A as xn and yn, the exit
 // radius and length. Rt in cm.
-std::string FormatDesignedProfile(float Rt, float epsilon, float lengthPercent, const DesignedWall& wall);
+// subdivisions: file points per interval of the net's wall (the extra ones on
+// the Hermite cubic of the wall's own slopes).
+inline constexpr int kWallSubdivisions = 3;
+std::string FormatDesignedProfile(float Rt, float epsilon, float lengthPercent, const DesignedWall& wall,
+                                  int subdivisions = kWallSubdivisions);
 
 }  // namespace bellnozzle::moc

@@ -2,6 +2,7 @@
 // sampled at every whole epsilon from 5 to 50, in the line chart.
 #include "core/file_names.h"
 #include "core/wall_angle_chart.h"
+#include "ui/compare_menu.h"
 #include "ui/main_window.h"
 
 namespace bellnozzle::ui {
@@ -13,6 +14,7 @@ void TForm1::ShowAngleCharts() {
     Image1->GetPicture()->LoadFromFile(kChartBitmapFileName);
     Image1->PictureChanged();
     for (int series = 0; series < 10; ++series) Chart1->GetSeries(series)->Clear();
+    ClearComparisonLegend(*this);
     for (int i = 0; i < 5; ++i) {
         const float lengthPercent = static_cast<float>(60 + 10 * i);
         for (float epsilon = 5.0f; epsilon <= 50.0f; epsilon += 1.0f) {

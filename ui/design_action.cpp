@@ -3,13 +3,16 @@
 // matching a chart curve, the core must accept the design and write the
 // profile file, and the file must read back; only then are the angles, the
 // chart and the text pane replaced. With the "bocal cônico" box ticked the
-// design is the 15-degree reference cone, shown the same way.
+// design is the 15-degree reference cone, shown the same way. The method of
+// "Projeto > Método do contorno" decides how the bell is designed.
 #include "core/conical_contour.h"
 #include "core/design.h"
 #include "core/entry_conversion.h"
 #include "core/error.h"
 #include "core/file_names.h"
 #include "core/profile_reader.h"
+#include "ui/compare_menu.h"
+#include "ui/contour_method_menu.h"
 #include "ui/main_window.h"
 #include "ui/summary_menu.h"
 
@@ -38,6 +41,7 @@ void ShowDesign(TForm1& form, const DesignResult& design) {
 }  // namespace
 
 void TForm1::Button2Click() {
+    ClearComparisonLegend(*this);
     if (CheckBox1->GetChecked()) {
         RunConicalDesign();
     } else {
@@ -67,9 +71,19 @@ void TForm1::RunDesignCalculation() {
     const float lengthPercent = ConvertDecimal(ComboBox1->ItemText(item));
     const float epsilon = ConvertDecimal(Edit3->GetText());
 
+    // The method chosen in "Projeto > Método do contorno"; the chart's
+    // parabola by default.
+    if (ChosenContourMethod(*this).method != moc::ContourMethod::Chart) {
+        const DesignResult design = RunChosenContourDesign(*this, diameter, lengthPercent, epsilon);
+        ShowDesign(*this, design);
+        ShowDesignNotes(*this, design.notes);
+        return;
+    }
     // Refuses a length that matches no chart curve and a degenerate design
     // before the file is touched; the file is replaced whole or not at all.
-    ShowDesign(*this, RunDesign(diameter, lengthPercent, epsilon, kProfileFileName));
+    const DesignResult design = RunDesign(diameter, lengthPercent, epsilon, kProfileFileName);
+    ShowDesign(*this, design);
+    ShowDesignNotes(*this, design.notes);
 }
 
 }  // namespace bellnozzle::ui

@@ -11,6 +11,8 @@
 #include "ui/analysis_menu.h"
 #include "ui/case_menu.h"
 #include "ui/cad_menu.h"
+#include "ui/compare_menu.h"
+#include "ui/contour_method_menu.h"
 #include "ui/menu_items.h"
 #include "ui/summary_menu.h"
 #include "ui/sweep_menu.h"
@@ -101,6 +103,8 @@ void TForm1::BuildMenus() {
     // the same handlers.
     AddMenuItem(MenuProjeto, "Cálculo", [this] { Button2Click(); });
     AddMenuItem(MenuProjeto, "Gráficos", [this] { Button1Click(); });
+    AddContourMethodMenu(*this);
+    AddCompareMenuItem(*this);
     MenuProjeto->addSeparator();
     AddMenuItem(MenuExportar, "blockMesh", [this] { Button4Click(); });
     AddMenuItem(MenuExportar, "gmesh", [this] { Button5Click(); });

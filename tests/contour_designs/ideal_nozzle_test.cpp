@@ -6,6 +6,7 @@
 
 #include "characteristics/ideal_designs.h"
 #include "core/chart_range.h"
+#include "core/error.h"
 #include "design_test_support.h"
 
 namespace bellnozzle::moc {
@@ -88,6 +89,26 @@ TEST(DesignedWalls, GrowFromTheThroatToTheExitForAnyThroatAndAreaRatio) {
                                                     << " " << epsilon << ": " << fault->english;
                 }
             }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace bellnozzle::moc
+
+namespace bellnozzle::moc {
+namespace {
+
+// So close to 1 the ideal nozzle's wall is shorter than the arc's own sampling
+// and the file would fold back: refused, in both languages, on one line.
+TEST(IdealNozzle, AreaRatiosTooCloseToOneAreRefusedRatherThanWrittenFolded) {
+    for (const float epsilon : {1.0001f, 1.01f}) {
+        try {
+            DesignProfile(testing::Request(ContourMethod::Ideal, 5.0f, epsilon, 80, 1.4));
+            ADD_FAILURE() << "designed epsilon " << epsilon;
+        } catch (const Error& error) {
+            EXPECT_NE(std::string(error.what()).find("no nozzle"), std::string::npos) << error.what();
+            EXPECT_FALSE(error.Portuguese().empty());
         }
     }
 }

@@ -1,8 +1,11 @@
 #include "ui_test_support.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QInputDialog>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -60,6 +63,36 @@ void ChooseMenuItem(QMenuBar* bar, const char* menu, const char* item) {
     if (entry == nullptr) QFAIL(("no item " + std::string(item) + " in " + menu).c_str());
     QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(entry).center());
     if (!QTest::qWaitFor([popup] { return !popup->isVisible(); }, 2000)) QFAIL("the menu did not close");
+}
+
+void ChooseSubmenuItem(QMenuBar* bar, const char* menu, const char* submenu, const char* item) {
+    QAction* title = FindAction(bar->actions(), menu);
+    if (title == nullptr || title->menu() == nullptr) QFAIL(("no menu " + std::string(menu)).c_str());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(title).center());
+    QMenu* popup = title->menu();
+    if (!QTest::qWaitFor([popup] { return popup->isVisible(); }, 2000)) QFAIL("the menu did not open");
+    QAction* opener = FindAction(popup->actions(), submenu);
+    if (opener == nullptr || opener->menu() == nullptr) QFAIL(("no submenu " + std::string(submenu)).c_str());
+    QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(opener).center());
+    QMenu* inner = opener->menu();
+    if (!QTest::qWaitFor([inner] { return inner->isVisible(); }, 2000)) QFAIL("the submenu did not open");
+    QAction* entry = FindAction(inner->actions(), item);
+    if (entry == nullptr) QFAIL(("no item " + std::string(item) + " in " + submenu).c_str());
+    QTest::mouseClick(inner, Qt::LeftButton, {}, inner->actionGeometry(entry).center());
+    if (!QTest::qWaitFor([popup] { return !popup->isVisible(); }, 2000)) QFAIL("the menu did not close");
+}
+
+void AnswerNumberDialog(double value, bool accept) {
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, value, accept] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        poll->stop();
+        poll->deleteLater();
+        dialog->setDoubleValue(value);
+        accept ? dialog->accept() : dialog->reject();
+    });
+    poll->start(20);
 }
 
 void WriteBytes(const std::string& name, const std::string& bytes) {

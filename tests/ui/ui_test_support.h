@@ -46,6 +46,13 @@ void Click(QPushButton* button);
 // as a user does; both captions as shown (without the & of the shortcut).
 void ChooseMenuItem(QMenuBar* bar, const char* menu, const char* item);
 
+// The same through a submenu of the menu: menu, then submenu, then item.
+void ChooseSubmenuItem(QMenuBar* bar, const char* menu, const char* submenu, const char* item);
+
+// Answers the next number dialog (QInputDialog) that opens, with the value
+// or by cancelling, so that a modal dialog cannot hang a test.
+void AnswerNumberDialog(double value, bool accept);
+
 bool FileExists(const std::string& name);
 std::string ReadBytes(const std::string& name);
 void WriteBytes(const std::string& name, const std::string& bytes);
