@@ -44,7 +44,8 @@ void RequireFinite(const FlowPoint& p) {
 
 class NetBuilder {
 public:
-    NetBuilder(const Gas& gas, std::size_t points, double exitX) : gas_(gas), points_(points), exitX_(exitX) {}
+    NetBuilder(const WallShape& wall, const Gas& gas, std::size_t points)
+        : wall_(wall), gas_(gas), points_(points), exitX_(wall.XEnd()) {}
 
     void AddInitial(std::vector<FlowPoint> line) {
         std::vector<int> ids(line.size());
@@ -70,6 +71,10 @@ public:
                 return Finish(line, ids);
             }
             if (p.crossed && !net_.firstCrossing) net_.firstCrossing = previous[j];
+            // The left-running characteristic from this point reaches the
+            // wall before the new line: it ends there, and the new line goes
+            // on with the next one.
+            if (OutsideWall(p.point)) continue;
             if (!Plausible(p.point, previous[j], line.back())) {
                 // Deep in a fold of crossed characteristics the two no
                 // longer meet where they should (or, at the axis, the new
@@ -176,6 +181,10 @@ private:
                near(p.theta, below.theta, above.theta) && near(p.nu, below.nu, above.nu);
     }
 
+    bool OutsideWall(const FlowPoint& p) const {
+        return p.x >= wall_.XBegin() && p.x <= wall_.XEnd() && p.r > wall_.Radius(p.x);
+    }
+
     // Nothing downstream of the exit plane reaches back into the nozzle, so
     // a line stops at its first point beyond it; near the axis it goes on to
     // the axis, which gives the axis flow at the exit plane.
@@ -196,6 +205,7 @@ private:
         net_.leftRunningIds.push_back(std::move(ids));
     }
 
+    const WallShape& wall_;
     const Gas& gas_;
     std::size_t points_;
     double exitX_;
@@ -240,7 +250,7 @@ double WallTurnLimit(const WallShape& wall, double from, double to, double maxTu
 CharacteristicNet MarchNet(std::vector<FlowPoint> initialLine, const WallShape& wall, const Gas& gas) {
     const double intervals = double(initialLine.size() - 1);
     const double maxTurn = kWallTurnPerLine / intervals;
-    NetBuilder builder(gas, initialLine.size(), wall.XEnd());
+    NetBuilder builder(wall, gas, initialLine.size());
     builder.AddInitial(std::move(initialLine));
     const double lip = wall.XEnd();
     // Every new wall point lies downstream of the last and every line adds

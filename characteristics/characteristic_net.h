@@ -47,7 +47,7 @@ struct CharacteristicNet {
 
 // Refusal: a net that would need more points than this is too large to
 // finish in a few seconds and is not run.
-inline constexpr std::size_t kMaxNetPoints = 2'000'000;
+inline constexpr std::size_t kMaxNetPoints = 1'000'000;
 
 // Marches the net. Throws Error when the flow turns subsonic or the net
 // outgrows kMaxNetPoints.

@@ -21,6 +21,11 @@ namespace {
 // 5/3; chamber pressures reach a few hundred bar).
 constexpr double kMaxGamma = 2.0;
 constexpr double kMaxChamberPressureBar = 10000.0;
+constexpr double kNetGrowth = 2.5;
+// The chart's bells balance mass to within 3.5 % (most within 0.5 %) and
+// stay below the ideal nozzle; beyond these the net has broken down.
+constexpr double kMaxMassImbalance = 0.05;
+constexpr double kMaxEfficiency = 1.002;
 
 [[noreturn]] void RefuseOption(const std::string& english, const std::string& portuguese) {
     throw Error("analysis refused: " + english, "análise recusada: " + portuguese);
@@ -107,6 +112,29 @@ double MeanMach(const std::vector<FlowPoint>& plane, bool planar) {
     return planar ? integral / re : integral / (re * re);  // (signed steps: a fold counts once)
 }
 
+// A fine net is sized first from a coarse one of the same wall and refused
+// before it runs when it would outgrow kMaxNetPoints. Its points grow as the
+// characteristics to a power between 1.9 and 2.4 (more where the fan at the
+// throat and the crossings refine); the estimate takes kNetGrowth.
+void RefuseNetTooLarge(const NozzleWall& wall, const Gas& gas, int characteristics) {
+    if (characteristics <= 2 * kDefaultCharacteristics) return;
+    const CharacteristicNet pilot =
+        MarchNet(InitialValueLine(wall.curvatureRadius, gas, kDefaultCharacteristics), *wall.shape, gas);
+    double points = 0;
+    for (const std::vector<FlowPoint>& line : pilot.lines) points += double(line.size());
+    const double ratio = double(characteristics) / kDefaultCharacteristics;
+    const double estimate = points * std::pow(ratio, kNetGrowth);
+    const int largest = static_cast<int>(kDefaultCharacteristics * std::pow(double(kMaxNetPoints) / points, 1.0 / kNetGrowth));
+    if (estimate > double(kMaxNetPoints)) {
+        throw Error(Format("analysis refused: %d characteristics would need about %.0f net points on this wall, "
+                           "more than %zu (a few seconds); choose at most %d",
+                           characteristics, estimate, kMaxNetPoints, largest),
+                    Format("análise recusada: %d características precisariam de cerca de %.0f pontos de rede nesta "
+                           "parede, mais que %zu (alguns segundos); escolha no máximo %d",
+                           characteristics, estimate, kMaxNetPoints, largest));
+    }
+}
+
 std::vector<NetPoint> InCm(const std::vector<FlowPoint>& line, const NozzleWall& wall) {
     std::vector<NetPoint> out;
     out.reserve(line.size());
@@ -144,6 +172,7 @@ AnalysisResult AnalyzeProfile(const ProfileTable& profile, const AnalysisOptions
                                path.c_str(), wall.curvatureRadius));
         }
     }
+    RefuseNetTooLarge(wall, gas, result.options.characteristics);
     const CharacteristicNet net = MarchNet(std::move(initialLine), *wall.shape, gas);
     const std::vector<FlowPoint> exitPlane = ExitPlaneFlow(net, wall.shape->XEnd(), options.gamma);
     const FluxIntegrals in = IntegrateAcross(net.lines.front(), gas);
@@ -198,6 +227,17 @@ AnalysisResult AnalyzeProfile(const ProfileTable& profile, const AnalysisOptions
                         "o perfil \"" + path + "\" não pode ser analisado: a rede de características não dá valores "
                         "finitos");
         }
+    }
+    // A net whose exit passes a mass far from the throat's has not held
+    // together (walls that turn far more sharply than any bell): its figures
+    // would be wrong, so none are given.
+    if (std::fabs(result.massBalance) > kMaxMassImbalance || result.efficiency > kMaxEfficiency) {
+        throw Error(Format("profile \"%s\" cannot be analysed: the characteristic net's mass flow at the exit is "
+                           "%+.1f %% off the throat's; the wall turns too sharply for this analysis",
+                           path.c_str(), 100.0 * result.massBalance),
+                    Format("o perfil \"%s\" não pode ser analisado: a vazão da rede de características na saída "
+                           "difere %+.1f %% da garganta; a parede se curva demais para esta análise",
+                           path.c_str(), 100.0 * result.massBalance));
     }
     for (const std::vector<FlowPoint>& line : net.lines) result.netLines.push_back(InCm(line, wall));
     for (const std::vector<FlowPoint>& line : LeftRunningLines(net)) result.netLines.push_back(InCm(line, wall));

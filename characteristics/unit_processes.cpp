@@ -24,6 +24,9 @@ constexpr double kAxisRadius = 1e-12;
 // A point closer to the axis than this fraction of its neighbour's radius
 // takes sin(theta)/r from the neighbour.
 constexpr double kNearAxisFraction = 0.25;
+// A new point counts as upstream of a known point (characteristics crossed)
+// when it lies more than this fraction of the known points' distance behind.
+constexpr double kCrossingSlack = 1e-3;
 // The wall intersection is solved to this accuracy in x.
 constexpr double kWallRootTolerance = 1e-13;
 constexpr int kMaxWallRootSteps = 100;
@@ -146,7 +149,10 @@ NewPoint InteriorPoint(const FlowPoint& below, const FlowPoint& above, const Gas
         kMinus = 0.5 * (kAbove + kNew);
         if (below.r <= kAxisRadius) kPlus = kNew;
     }
-    out.crossed = !(dsPlus > 0.0) || !(dsMinus > 0.0);
+    // Crossed: p lies upstream of a known point along its characteristic,
+    // by more than rounding and the corrector's tolerance can explain.
+    const double slack = -kCrossingSlack * std::hypot(above.x - below.x, above.r - below.r);
+    out.crossed = !(dsPlus > slack) || !(dsMinus > slack);
     return out;
 }
 

@@ -21,6 +21,9 @@ constexpr double kHeaderMatchTolerance = 1e-4;
 // A radius that falls by more than the file's rounding downstream of the
 // throat turns the wall back toward the axis (throat radii).
 constexpr double kTurnBackTolerance = 1e-5;
+// The throat is refined to the vertex of the parabola through its three
+// lowest points unless that dips more than this fraction below them.
+constexpr double kThroatVertexDip = 0.01;
 // The exit area ratio must exceed 1 by at least this.
 constexpr double kMinAreaRatioExcess = 1e-4;
 // The transonic series holds for throats no sharper than this and its
@@ -184,7 +187,10 @@ Point FindThroat(const std::vector<Point>& p, std::size_t i) {
     const double curvature = (d2 - d1) / (c.x - a.x);  // y''/2
     if (!(curvature > 0)) return b;
     const double xv = std::clamp(0.5 * (a.x + b.x) - d1 / (2.0 * curvature), a.x, c.x);
-    return {xv, b.y + d1 * (xv - b.x) + curvature * (xv - a.x) * (xv - b.x)};
+    const Point vertex{xv, b.y + d1 * (xv - b.x) + curvature * (xv - a.x) * (xv - b.x)};
+    // A smooth throat's vertex lies within a hair of its lowest point; a kink
+    // (a hand-made wall) can send the parabola far below: keep the point.
+    return b.y - vertex.y <= kThroatVertexDip * b.y ? vertex : b;
 }
 
 // The upstream wall's radius of curvature at the throat from the last point
@@ -256,6 +262,10 @@ NozzleWall ReadNozzleWall(const ProfileTable& profile, const std::string& path, 
             // A point at (or within rounding of) the throat itself is the
             // first knot already.
             if (x > 1e-6) knots.push_back({x, p[k].y / throat.y});
+        }
+        // Points all within rounding of the throat leave no wall to follow.
+        if (knots.size() < 2) {
+            Refuse(path, "its wall ends at the throat", "a parede termina na garganta");
         }
         wall.shape = std::make_shared<SplineWall>(std::move(knots));
         wall.source = WallSource::Spline;

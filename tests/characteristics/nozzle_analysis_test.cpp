@@ -70,6 +70,27 @@ TEST(NozzleAnalysis, LongConeApproachesTheSourceFlowDivergenceFactor) {
     EXPECT_NEAR(r.exitMachLip, 3.90, 0.02);  // the source flow's Mach number at the exit sphere
 }
 
+TEST(NozzleAnalysis, LongPlanarWedgeApproachesItsSourceFlowFactor) {
+    // The planar source flow of a 15-degree wedge thrusts sin 15 / (15 pi/180)
+    // = 0.98862 of the 1-D flow per unit mass; the longer the wedge, the less
+    // its throat region counts. The cone's profile read as planar has the
+    // half-height ratio sqrt(epsilon).
+    const double limit = std::sin(15 * kPi / 180) / (15 * kPi / 180);
+    double previous = 1;
+    for (float epsilon : {25.f, 100.f, 400.f}) {
+        AnalysisOptions options;
+        options.gamma = 1.2;
+        options.planar = true;
+        const AnalysisResult r = AnalyzeProfile(Cone(5, epsilon), options, "test");
+        EXPECT_NEAR(r.areaRatio, std::sqrt(epsilon), 1e-3);
+        EXPECT_GT(r.efficiency, limit) << epsilon;
+        EXPECT_LT(r.efficiency, previous) << epsilon;
+        EXPECT_LT(std::fabs(r.massBalance), 0.003) << epsilon;
+        previous = r.efficiency;
+    }
+    EXPECT_NEAR(previous, limit, 0.0015);
+}
+
 TEST(NozzleAnalysis, DischargeCoefficientIsKliegelLevinesAndMatchesTheProjectCfd) {
     // The bell's throat has 1.5 Rt upstream and 0.382 Rt downstream; the
     // sonic line lies on the upstream arc at the wall, so the upstream radius
@@ -231,7 +252,20 @@ TEST(NozzleAnalysis, RefusesWallsThatAreNoNozzleAndAbsurdOptions) {
         {"pa negative", bell, with([](AnalysisOptions& o) { o.paBar = -1; })},
         {"pa above p0", bell, with([](AnalysisOptions& o) { o.paBar = 30; })},
         {"too few characteristics", bell, with([](AnalysisOptions& o) { o.characteristics = 2; })},
-        {"a net too large", bell, with([](AnalysisOptions& o) { o.characteristics = kMaxCharacteristics + 1; })},
+        // A bell starting at 45 degrees, far beyond the chart: the net
+        // breaks down (half the mass lost) and gives no figures.
+        {"a wall too sharp for the net",
+         ParseProfileText(FormatContourProfile({2.5f, 10.f, 60.f, 45.f, 15.f, 20}), "steep"), defaults},
+        // A kink at the throat (the parabola through the three lowest points
+        // would dip below the axis) with a wall that ends right after it.
+        {"a wall ending at the throat", ParseProfileText("[perfil]\n1 -0.06 0.246\n2 0.009 0.2417\n3 0.0090001 0.79\n", "kink"),
+         defaults},
+        {"too many characteristics", bell, with([](AnalysisOptions& o) { o.characteristics = kMaxCharacteristics + 1; })},
+        // Sized from a coarse net and refused before it runs.
+        {"a net too large for the longest bell", ChartBell(5, 100, 50), with([](AnalysisOptions& o) {
+             o.gamma = 1.2;
+             o.characteristics = kMaxCharacteristics;
+         })},
     };
     for (const Case& c : cases) {
         try {
