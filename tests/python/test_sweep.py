@@ -4,6 +4,8 @@ import os
 import signal
 import unittest
 
+import numpy
+
 import bellnozzle
 
 import command
@@ -36,7 +38,8 @@ class SweepTest(unittest.TestCase):
         expected = bellnozzle.sweep(epsilon="5:15:5", length="60,80")
         for epsilon, length, method in [([5, 10, 15], [60, 80], ["chart", "cone"]),
                                         ((5.0, 10.0, 15.0), "60, 80", ("chart", "cone")),
-                                        ("5,10,15", [60.0, 80.0], "chart, cone")]:
+                                        ("5,10,15", [60.0, 80.0], "chart, cone"),
+                                        (numpy.arange(5, 16, 5), numpy.array([60.0, 80.0]), ["chart", "cone"])]:
             with self.subTest(epsilon=epsilon, length=length, method=method):
                 self.assertEqual(bellnozzle.sweep(epsilon=epsilon, length=length, method=method), expected)
 
