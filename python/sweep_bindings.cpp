@@ -2,6 +2,7 @@
 // 'sweep --json'.
 #include <atomic>
 #include <optional>
+#include <string>
 
 #include "characteristics/trade_sweep.h"
 #include "python/bindings.h"
@@ -29,7 +30,8 @@ const char kSweepDoc[] =
     "  method           a method name, a sequence of them, or 'chart,cone'\n"
     "  gamma, p0_bar, pa_bar, characteristics  as for Design.analyze()\n"
     "  threads          0: every core\n"
-    "  progress         called as progress(done, total) a few times a second\n"
+    "  progress         called as progress(done, total) a few times a second;\n"
+    "                   True: a count of the designs done on sys.stderr\n"
     "\n"
     "Ctrl-C (KeyboardInterrupt) or an exception raised by progress stops the\n"
     "sweep within a fraction of a second and is raised here. A refused list, gas\n"
@@ -52,7 +54,11 @@ std::string ListText(const py::handle& value) {
 // caller's progress function, either of which may stop it.
 class ProgressBridge {
 public:
-    explicit ProgressBridge(py::object callback) : callback_(std::move(callback)) {}
+    explicit ProgressBridge(py::object callback) : callback_(std::move(callback)) {
+        if (py::isinstance<py::bool_>(callback_)) {
+            callback_ = callback_.cast<bool>() ? py::object(py::cpp_function(&ShowCount)) : py::object(py::none());
+        }
+    }
 
     void operator()(const moc::SweepProgress& progress) {
         if (stop_.load()) return;
@@ -74,6 +80,13 @@ public:
     }
 
 private:
+    // One line on the error stream, rewritten in place, ended when all are done.
+    static void ShowCount(long long done, long long total) {
+        py::module_::import("sys").attr("stderr").attr("write")(
+            "\rsweep: " + std::to_string(done) + " of " + std::to_string(total) + " designs" +
+            (done == total ? "\n" : ""));
+    }
+
     py::object callback_;
     std::atomic<bool> stop_{false};
     std::optional<py::error_already_set> raised_;

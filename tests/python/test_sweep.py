@@ -1,4 +1,6 @@
 """The module's sweep: its lists, its rows, and stopping it."""
+import contextlib
+import io
 import json
 import os
 import signal
@@ -81,6 +83,16 @@ class SweepTest(unittest.TestCase):
             with self.subTest(kwargs=kwargs):
                 with self.assertRaisesRegex(bellnozzle.Error, words):
                     bellnozzle.sweep(**kwargs)
+
+    def test_progress_reports_to_a_function_or_as_a_count(self):
+        calls = []
+        rows = bellnozzle.sweep(epsilon="5:20:5", progress=lambda done, total: calls.append((done, total)))
+        self.assertEqual(calls[-1], (len(rows), len(rows)))
+        self.assertTrue(all(total == len(rows) and 0 <= done <= total for done, total in calls))
+        shown = io.StringIO()
+        with contextlib.redirect_stderr(shown):
+            bellnozzle.sweep(epsilon="5:20:5", progress=True)
+        self.assertTrue(shown.getvalue().endswith(f"\rsweep: {len(rows)} of {len(rows)} designs\n"), shown.getvalue())
 
     def test_ctrl_c_or_a_failing_progress_function_stops_it_soon(self):
         def interrupt(done, total):
