@@ -93,8 +93,8 @@ private:
 };
 
 py::list Sweep(double diameter, const py::object& epsilon, const py::object& length, const py::object& method,
-                 double gamma, double p0Bar, double paBar, int characteristics, int threads,
-                 const py::object& progress) {
+               double gamma, double p0Bar, double paBar, int characteristics, int threads,
+               const py::object& progress) {
     RequireCharacteristics(characteristics);
     moc::SweepRequest request;
     request.diameter = static_cast<float>(diameter);
