@@ -101,7 +101,12 @@ void RefuseProfileAsOutput(const std::string& dir, const std::string& path) {
 CadSummary ExportCad(const std::string& dir, const CadRequest& request) {
     const bool solid = request.format == CadFormat::Step || request.format == CadFormat::Stl;
     if (solid && !SolidFormatsAvailable()) NoSolids(request.format);
-    const ProfileTable table = ReadProfileTable(PathIn(dir, kProfileFileName));
+    return ExportCadTable(ReadProfileTable(PathIn(dir, kProfileFileName)), dir, request);
+}
+
+CadSummary ExportCadTable(const ProfileTable& table, const std::string& dir, const CadRequest& request) {
+    const bool solid = request.format == CadFormat::Step || request.format == CadFormat::Stl;
+    if (solid && !SolidFormatsAvailable()) NoSolids(request.format);
     const CadProfile profile = BuildCadProfile(table, request.body, request.thicknessMm);
 
     CadSummary summary;

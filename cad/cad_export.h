@@ -44,6 +44,11 @@ struct CadSummary {
 // the file cannot be written.
 CadSummary ExportCad(const std::string& dir, const CadRequest& request);
 
+// The same from a profile table already read (a design held in memory, not
+// written to a file); the file goes to request.out or "nozzle.EXT" in dir,
+// never over dir's profile file.
+CadSummary ExportCadTable(const ProfileTable& table, const std::string& dir, const CadRequest& request);
+
 // Throws Error when path names the profile file itself: an export written
 // over it would lose the design it was made from.
 void RefuseProfileAsOutput(const std::string& dir, const std::string& path);

@@ -4,7 +4,8 @@
 # /dev mounted, an ordinary user "user" with sudo rights): apt installs it
 # with what it depends on and recommends; the design and every export work in
 # a fresh folder (Gmsh and POV-Ray take the files of the window's four, and
-# the CAD, mesh and render commands run); the desktop entry's
+# the CAD, mesh and render commands run); the Python module imports in the
+# system's python3 and exports as the command does; the desktop entry's
 # command opens the window offscreen in the folder chosen last and it stays
 # open; "man bellnozzle" renders; the completion completes; apt remove and
 # purge leave no file of the package behind. Then lintian on the package: an
@@ -64,6 +65,17 @@ quietly mesh.log bellnozzle mesh
 quietly render.log bellnozzle render --width 160 --height 120
 [ -s nozzle.step ] && [ -s wedge_mesh.msh ] && [ -s nozzle.png ] || fail "cad, mesh or render wrote nothing"
 cd ~
+
+echo "-- the Python module with the system's python3"
+mkdir from-python
+quietly python.log python3 -c 'import bellnozzle
+d = bellnozzle.design()
+assert d.points.shape == (53, 2), d.points.shape
+assert d.summary()["exit_diameter_cm"] == 15.8114
+d.blockmesh("from-python")
+print(bellnozzle.__file__)'
+cat python.log
+cmp -s from-python/blockMeshDict.txt design/blockMeshDict.txt || fail "the module's blockMeshDict.txt differs"
 
 echo "-- the desktop entry's command, offscreen, in the folder chosen last"
 entry="$(grep -m1 '^/usr/share/applications/.*\.desktop$' package-files.txt)" || fail "the package has no desktop entry"

@@ -10,7 +10,10 @@ source "$root/scripts/packages.sh"
 build="${BELLNOZZLE_BUILD_DIR:-$root/build}"
 mkdir -p "$build"
 "$root/scripts/configure.sh" "$root" "$build"
-cmake --build "$build" --target bellnozzle bellnozzle_data
+targets=(bellnozzle bellnozzle_data)
+# The Python module, where the build found pybind11.
+if cmake --build "$build" --target help | grep -q '^bellnozzle_python:'; then targets+=(bellnozzle_python); fi
+cmake --build "$build" --target "${targets[@]}"
 rm -f "$build"/bellnozzle_*.deb
 (cd "$build" && cpack -G DEB > "$build/cpack.log" 2>&1) || { cat "$build/cpack.log"; exit 1; }
 ls "$build"/bellnozzle_*_*.deb

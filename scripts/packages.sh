@@ -8,6 +8,8 @@ BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
 # package pulls in.
 BUILD_PACKAGES+=(libocct-foundation-dev libocct-modeling-data-dev libocct-modeling-algorithms-dev
                  libocct-data-exchange-dev libocct-visualization-dev libocct-ocaf-dev libtbb-dev)
+# The Python module (for the system's python3) and the NumPy arrays it returns.
+BUILD_PACKAGES+=(pybind11-dev python3-dev python3-numpy)
 GUI_PACKAGES=(qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev)
 # The window's English translation: CMake's LinguistTools (qt6-tools-dev) and
 # lrelease (qt6-l10n-tools) build it; Qt's own dialogs speak Portuguese through
@@ -23,6 +25,8 @@ TOOL_PACKAGES+=(slurm-wlm munge procps)
 # The tests switch to a Portuguese (Brazil) locale, which locale-gen makes, and
 # check the desktop entry, the AppStream file and the manual page.
 TEST_PACKAGES=(locales desktop-file-utils appstream man-db groff-base bsdextrautils file)
+# The Python example plots with matplotlib (tested headless).
+TEST_PACKAGES+=(python3-matplotlib)
 SANITIZER_PACKAGES=(clang libclang-rt-14-dev)
 # The check of README's two commands in a pristine Debian 12 root (CI).
 FRESH_ROOT_PACKAGES=(mmdebstrap)
