@@ -40,6 +40,7 @@ AnalysedSummary SummarizeWithAnalysis(const ProfileTable& profile, const FlowCon
         AnalysedSummary s;
         s.summary = std::move(summary);
         s.refusal = error.what();
+        s.refusalPortuguese = error.Portuguese();
         return s;
     }
     return CombineWithAnalysis(std::move(summary), std::move(analysis));

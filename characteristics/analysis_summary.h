@@ -15,6 +15,7 @@ struct AnalysedSummary {
     DesignSummary summary;
     std::optional<AnalysisResult> analysis;  // none when the analysis refused the wall
     std::string refusal;                     // why not, in English
+    std::string refusalPortuguese;           // and in Portuguese
 };
 
 // Summarises the profile (throws Error as SummarizeDesign does) and analyses

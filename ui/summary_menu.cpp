@@ -13,6 +13,7 @@
 #include "core/file_names.h"
 #include "core/profile_reader.h"
 #include "core/text_format.h"
+#include "ui/analysis_menu.h"
 #include "ui/main_window.h"
 #include "ui/menu_items.h"
 #include "ui/ui_text.h"
@@ -132,9 +133,10 @@ void ShowSummary(TForm1& form) {
     const moc::AnalysedSummary summary = moc::SummarizeProfileFileWithAnalysis(kProfileFileName, FlowConditions{});
     QString text = SummaryPaneText(summary.summary) + QLatin1Char('\n');
     if (summary.analysis) {
-        text += QString::fromStdString(moc::FormatAnalysisTextPortuguese(*summary.analysis));
+        text += AnalysisPaneText(*summary.analysis);
     } else {
-        text += Ui::tr("Análise 2-D recusada: %1").arg(QString::fromStdString(summary.refusal)) + QLatin1Char('\n');
+        text += Ui::tr("Análise 2-D recusada: %1").arg(MessageText(summary.refusal, summary.refusalPortuguese)) +
+                QLatin1Char('\n');
     }
     form.Memo1->setPlainText(text);
 }

@@ -10,6 +10,7 @@
 #include "characteristics/nozzle_analysis.h"
 #include "core/profile_reader.h"
 #include "ui/analysis_image.h"
+#include "ui/language.h"
 #include "ui/main_window.h"
 #include "ui_test_support.h"
 
@@ -90,7 +91,10 @@ class AnalysisMenuTest : public QObject {
 
 private slots:
     void init() { folder_ = std::make_unique<WorkFolder>(); }
-    void cleanup() { folder_.reset(); }
+    void cleanup() {
+        InstallLanguage(Language::Portuguese);
+        folder_.reset();
+    }
 
     // Without a profile the error box says to run the design, and both panes
     // keep what they showed.
@@ -140,6 +144,21 @@ private slots:
         const QImage& picture = form.Image1->GetPicture()->Image();
         QVERIFY(picture != before);
         QVERIFY(ColouredPixels(picture, 0, picture.height() / 2) > 500);
+    }
+
+    // In an English window the item, the figures and the picture speak
+    // English: the pane shows the command's own lines.
+    void englishWindow() {
+        InstallLanguage(Language::English);
+        ErrorRecorder errors;
+        TForm1 form;
+        form.show();
+        Click(form.Button2);
+        ChooseMenuItem(form.MenuBar1, "Design", "2-D analysis (characteristics)");
+        QCOMPARE(errors.Messages().size(), std::size_t(0));
+        QCOMPARE(form.Memo1->GetText(), moc::FormatAnalysisText(moc::AnalyzeProfile(
+                                            ReadProfileTable("zelto_perfil.txt"), moc::AnalysisOptions{},
+                                            "zelto_perfil.txt")));
     }
 
     // The net in colour above, the wall pressure below with its legend, in

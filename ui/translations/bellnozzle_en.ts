@@ -568,6 +568,18 @@
         <translation>%1 ((1 + cos 15°) / 2)</translation>
     </message>
     <message>
+        <source>Análise 2-D recusada: %1</source>
+        <translation>2-D analysis refused: %1</translation>
+    </message>
+    <message>
+        <source>Análise 2-D (características)</source>
+        <translation>2-D analysis (characteristics)</translation>
+    </message>
+    <message>
+        <source>Escoamento supersônico do perfil da pasta pelo método das características: eficiência, empuxo, choque e separação no painel de texto, a rede e a pressão na parede no painel de figura</source>
+        <translation>Supersonic flow of the folder&apos;s profile by the method of characteristics: efficiency, thrust, shock and separation in the text pane, the net and the wall pressure in the picture pane</translation>
+    </message>
+    <message>
         <source>Resumo do projeto</source>
         <translation>Design summary</translation>
     </message>
