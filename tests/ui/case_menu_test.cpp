@@ -167,7 +167,8 @@ private slots:
         TForm1 form;
         form.show();
         ChooseMenuItem(form.MenuBar1, "Projeto", "Cálculo");
-        WriteSmallCase(form, "caso");
+        // The fill start runs to its end time: long enough to be stopped.
+        WriteSmallCase(form, "caso", "20", 1);
         const std::string memo = form.Memo1->GetText();
         RunCase(form, "caso");
         auto* stop = form.findChild<QPushButton*>("ButtonParar");
