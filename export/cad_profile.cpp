@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "core/design_summary.h"
 #include "core/error.h"
 #include "core/text_format.h"
 #include "export/export_file.h"
@@ -281,6 +282,8 @@ CadProfile BuildCadProfile(const ProfileTable& table, CadBody body, double thick
         const Vec b = Direction(wall[i], wall[i + 1]);
         if (a.x * b.x + a.y * b.y < kCornerCosine) profile.corners.push_back(i);
     }
+    double designRt = 0.0;
+    if (ProfileHeaderValue(table, "Rt", designRt) && designRt > 0.0) profile.designThroatRadiusMm = designRt * 10.0;
     if (body == CadBody::Flow) return profile;
 
     if (!std::isfinite(thicknessMm) || !(thicknessMm > 0.0)) {

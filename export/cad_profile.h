@@ -48,6 +48,9 @@ struct CadProfile {
     // profile's throat, a hand-edited kink): curves fitted through the points
     // must break there rather than swing round it.
     std::vector<std::size_t> corners;
+    // The throat radius the design was made for (the header's Rt), mm; 0 for
+    // a profile without one.
+    double designThroatRadiusMm = 0.0;
 
     double InletX() const { return wall.front().x; }
     double ExitX() const { return wall.back().x; }

@@ -1,6 +1,7 @@
 #include "export/svg_writer.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "export/length_text.h"
 
@@ -44,6 +45,10 @@ private:
 };
 
 // "50 mm": a diameter for the label, six significant digits like the profile.
+// How close the smallest drawn radius must be to the header's Rt for the
+// throat to be labelled with the designed diameter.
+constexpr double kThroatAgreement = 1e-3;
+
 std::string DiameterText(double mm, LengthUnit unit) {
     std::string text;
     char digits[32];
@@ -106,7 +111,15 @@ std::string FormatSvgDrawing(const CadProfile& profile, LengthUnit unit) {
     svg.S("</g>\n");
     svg.S("<g id=\"dimensions\" fill=\"black\" stroke=\"black\" stroke-width=\"").L(kLineMm / 2);
     svg.S("\" font-family=\"sans-serif\" font-size=\"").L(kTextMm).S("\">\n");
-    Diameter(svg, "throat-diameter", "Dt", throat->x, throat->r, unit, true);
+    // No point lies exactly at the throat, so the smallest drawn radius of a
+    // 5 cm throat is 25.0005 mm: where the header gives the design's throat
+    // and the drawing agrees with it, the label gives the diameter designed.
+    double throatRadius = throat->r;
+    if (profile.designThroatRadiusMm > 0.0 &&
+        std::abs(throatRadius - profile.designThroatRadiusMm) <= kThroatAgreement * profile.designThroatRadiusMm) {
+        throatRadius = profile.designThroatRadiusMm;
+    }
+    Diameter(svg, "throat-diameter", "Dt", throat->x, throatRadius, unit, true);
     Diameter(svg, "exit-diameter", "De", profile.ExitX(), profile.wall.back().r, unit, false);
     svg.S("</g>\n</svg>\n");
     return out;
