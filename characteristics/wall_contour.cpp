@@ -217,6 +217,14 @@ bool PointsOnWall(const std::vector<Point>& p, std::size_t throat, const WallSha
 
 }  // namespace
 
+std::optional<HeaderContour> ReadHeaderContour(const ProfileTable& profile) {
+    const std::map<std::string, double> header = HeaderValues(profile);
+    const std::optional<HeaderWall> wall = HeaderWall::From(header);
+    if (!wall || !header.count("R1") || !(header.at("R1") > 0)) return std::nullopt;
+    const double rt = header.at("Rt");
+    return HeaderContour{rt, header.at("R1") / rt, std::make_shared<HeaderWall>(*wall)};
+}
+
 NozzleWall ReadNozzleWall(const ProfileTable& profile, const std::string& path, bool splineOnly) {
     const std::vector<Point> p = CheckedPoints(profile, path);
     const auto smallest = std::min_element(p.begin(), p.end(), [](Point a, Point b) { return a.y < b.y; });

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "characteristics/unit_processes.h"
@@ -27,6 +28,18 @@ struct NozzleWall {
     WallSource source = WallSource::Spline;
     std::shared_ptr<const WallShape> shape;  // from x = 0 (the throat, r = 1) to the lip
 };
+
+// The contour a profile's header describes, whatever its points: the throat
+// radius (cm, the throat at x = 0), the upstream arc's radius R1 (throat
+// radii, centred above the throat) and the wall from the throat to the lip
+// (the downstream arc, then the parabola or the straight wall). Empty when
+// the header lacks a value or gives no sound contour.
+struct HeaderContour {
+    double throatRadiusCm = 0;
+    double upstreamRadius = 0;
+    std::shared_ptr<const WallShape> downstream;
+};
+std::optional<HeaderContour> ReadHeaderContour(const ProfileTable& profile);
 
 // Throws Error (one line, English and Portuguese, naming path) for a profile
 // that is no nozzle: fewer than three points, x not growing, a wall on or

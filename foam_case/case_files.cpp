@@ -12,6 +12,7 @@
 #include "export/number_text.h"
 #include "foam_case/initial_flow.h"
 #include "foam_case/mesh_grading.h"
+#include "foam_case/throat_points.h"
 
 namespace bellnozzle {
 namespace {
@@ -484,12 +485,18 @@ std::string CaseBlockMeshDict(const ProfileTable& profile, const CaseSettings& s
 
 std::vector<CaseFile> ComposeCaseFiles(const ProfileTable& profile, const CaseOutline& outline) {
     const CaseSettings& s = outline.settings;
-    const WallLine wall(profile);
+    // The mesh's wall runs through extra points on the contour around the
+    // throat; the cell centres of the 1-D start follow that same wall.
+    const ProfileTable meshed = WithThroatArcPoints(profile);
+    const WallLine wall(meshed);
     // The fill start keeps the mesh it was tuned on: on the throat-clustered
     // one, whose exit cells are larger, a 10 cm, epsilon-50 bell on 50 x 10
-    // cells stopped with a negative temperature at the outlet.
-    const AxialGrading grading =
-        s.start == CaseStart::Fill ? ExportedGrading(s.axialCells) : ClusterAtThroat(wall, s.axialCells);
+    // cells stopped with a negative temperature at the outlet. Whether the
+    // throat is resolved is judged on the profile's own points: the extra
+    // ones cover only the arcs the header describes, not a sharp convergent.
+    const AxialGrading grading = s.start == CaseStart::Fill || !ResolvesThroat(WallLine(profile))
+                                     ? ExportedGrading(s.axialCells)
+                                     : ClusterAtThroat(wall, s.axialCells);
     StartFields start;
     if (s.start == CaseStart::OneDimensional) {
         for (const CellCentre& centre : EstimateCellCentres(wall, grading, s.radialCells)) {
@@ -503,7 +510,7 @@ std::vector<CaseFile> ComposeCaseFiles(const ProfileTable& profile, const CaseOu
         {"README", Readme(profile, outline)},
         {"Allrun", kAllrun, true},
         {"Allclean", kAllclean, true},
-        {"system/blockMeshDict", CaseBlockMeshDict(profile, s, grading)},
+        {"system/blockMeshDict", CaseBlockMeshDict(meshed, s, grading)},
         {"system/controlDict", ControlDict(outline)},
         {"system/fvSchemes", FvSchemes()},
         {"system/fvSolution", FvSolution()},

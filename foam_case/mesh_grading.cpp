@@ -65,12 +65,15 @@ double GrowthRatio(double first, int cells, double length) {
     return (low + high) / 2;
 }
 
+bool ResolvesThroat(const WallLine& wall) {
+    const double throat = wall.ThroatX(), rt = wall.ThroatRadius();
+    return wall.PointsBetween(throat - rt, throat + 0.5 * rt) >= kResolvedThroatPoints;
+}
+
 AxialGrading ClusterAtThroat(const WallLine& wall, int axialCells) {
+    if (!ResolvesThroat(wall)) return ExportedGrading(axialCells);
     const double inlet = wall.InletX(), exit = wall.ExitX(), throat = wall.ThroatX();
     const double rt = wall.ThroatRadius();
-    if (wall.PointsBetween(throat - rt, throat + 0.5 * rt) < kResolvedThroatPoints) {
-        return ExportedGrading(axialCells);
-    }
     double a = std::max(inlet, throat - kThroatRegionUpstream * rt);
     double b = std::min(exit, throat + kThroatRegionDownstream * rt);
     // The throat's cell size if the inlet and exit stretches grow as meant;

@@ -47,6 +47,7 @@ inline constexpr double kRadialExpansion = 0.3;  // wall cell over axis cell
 inline constexpr int kResolvedThroatPoints = 5;
 inline constexpr double kExportedAxialExpansion = 3.0;
 
+bool ResolvesThroat(const WallLine& wall);
 AxialGrading ClusterAtThroat(const WallLine& wall, int axialCells);
 
 // The exported dictionary's grading as an AxialGrading.

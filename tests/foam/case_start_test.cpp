@@ -4,6 +4,7 @@
 // and the folder, and the report's wall pressure and settled verdict.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <regex>
@@ -14,6 +15,7 @@
 #include "foam_case/case_report.h"
 #include "foam_case/case_writer.h"
 #include "foam_case/mesh_grading.h"
+#include "foam_case/throat_points.h"
 #include "foam_test_support.h"
 
 namespace bellnozzle {
@@ -106,6 +108,66 @@ TEST(MeshGrading, SplitsEveryCellCountAndClustersAtTheThroat) {
             EXPECT_LT(smallest, 0.75 / cells);
         }
     }
+}
+
+// The smallest radius of the wall curve blockMesh builds from the case's
+// dictionary: its "spline 2 3" points joined as OpenFOAM's Catmull-Rom
+// spline joins them (uniform within each segment, through every point).
+double SmallestSplineRadius(const std::string& dict) {
+    const std::size_t from = dict.find("spline 2 3 ("), to = dict.find("spline 4 5 (");
+    const std::vector<double> v = Numbers(dict.substr(from + 12, to - from - 12));
+    std::vector<std::array<double, 3>> p;
+    for (std::size_t k = 0; k + 2 < v.size(); k += 3) p.push_back({v[k], v[k + 1], v[k + 2]});
+    double smallest = 1e300;
+    for (std::size_t k = 1; k + 2 < p.size(); ++k) {
+        for (int step = 0; step <= 50; ++step) {
+            const double m = step / 50.0;
+            std::array<double, 3> c{};
+            for (int d = 0; d < 3; ++d) {
+                const double p0 = p[k - 1][d], p1 = p[k][d], p2 = p[k + 1][d], p3 = p[k + 2][d];
+                c[d] = 0.5 * ((-p0 + 3 * p1 - 3 * p2 + p3) * m * m * m + (2 * p0 - 5 * p1 + 4 * p2 - p3) * m * m +
+                              (p2 - p0) * m + 2 * p1);
+            }
+            smallest = std::min(smallest, std::hypot(c[1], c[2]));
+        }
+    }
+    return smallest;
+}
+
+// The mesh's throat is the profile's: a 1 cm bell's points lie a fifth of a
+// throat radius apart, coarser than its 0.382 Rt downstream arc, and the
+// spline through them alone dipped 0.3 % below the throat radius (0.6 % of
+// the area, 1 % of the mass flow). A profile without the header's geometry
+// (the hand-made cone) is meshed through its own points only.
+TEST(CaseMesh, ThroatOfTheWallSplineIsTheProfiles) {
+    const fs::path dir = FreshFolder();
+    const fs::path caseDir = dir / "nozzle_case";
+    struct Nozzle {
+        float diameter, length, epsilon;
+    };
+    for (const Nozzle n : {Nozzle{1.0f, 60, 5}, Nozzle{5.0f, 80, 10}, Nozzle{0.1f, 100, 50}}) {
+        SCOPED_TRACE(::testing::Message() << n.diameter << " cm");
+        Design(dir, n.diameter, n.length, n.epsilon);
+        const ProfileTable profile = ReadProfileTable((dir / "zelto_perfil.txt").string());
+        const ProfileTable meshed = WithThroatArcPoints(profile);
+        EXPECT_GT(meshed.Count, profile.Count);
+        // Every point of the profile stays, in order, x growing throughout.
+        int kept = 1;
+        for (int k = 1; k <= meshed.Count && kept <= profile.Count; ++k) {
+            if (meshed.X[k] == profile.X[kept] && meshed.Y[k] == profile.Y[kept]) ++kept;
+            if (k > 1) EXPECT_GT(meshed.X[k], meshed.X[k - 1]);
+        }
+        EXPECT_EQ(kept, profile.Count + 1);
+        fs::remove_all(caseDir);
+        WriteCase((dir / "zelto_perfil.txt").string(), caseDir.string(), {}, false);
+        const double throat = n.diameter / 2;
+        EXPECT_NEAR(SmallestSplineRadius(ReadBytes(caseDir / "system/blockMeshDict")), throat, 2e-4 * throat);
+    }
+    WriteConeProfile(dir);
+    const ProfileTable cone = ReadProfileTable((dir / "zelto_perfil.txt").string());
+    const ProfileTable meshed = WithThroatArcPoints(cone);
+    EXPECT_EQ(meshed.X, cone.X);
+    EXPECT_EQ(meshed.Y, cone.Y);
 }
 
 // Each cell's p and T lie on the isentrope of the chamber, its speed on the

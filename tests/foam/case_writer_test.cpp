@@ -15,6 +15,7 @@
 #include "export/blockmesh_writer.h"
 #include "foam_case/case_folder.h"
 #include "foam_case/case_writer.h"
+#include "foam_case/throat_points.h"
 #include "foam_test_support.h"
 
 namespace bellnozzle {
@@ -76,7 +77,9 @@ TEST_F(CaseWriter, WritesEveryFileTheRunNeedsWithRunnableScripts) {
 TEST_F(CaseWriter, DictionaryIsTheExportedWedgeWithPlanarSides) {
     Write();
     const std::string dict = ReadBytes(caseDir / "system/blockMeshDict");
-    const ProfileTable profile = ReadProfileTable(profilePath);
+    // The exported dictionary of the profile with the extra wall points the
+    // case adds on the contour around the throat.
+    const ProfileTable profile = WithThroatArcPoints(ReadProfileTable(profilePath));
     const std::regex number(R"(-?[0-9]+(\.[0-9]+)?(e[-+][0-9]+)?)");
     // Longer numbers break the point lists at other places.
     auto shape = [&](const std::string& text) {

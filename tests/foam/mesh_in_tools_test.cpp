@@ -9,6 +9,7 @@
 
 #include "foam_case/case_writer.h"
 #include "foam_case/initial_flow.h"
+#include "foam_case/throat_points.h"
 #include "foam_test_support.h"
 
 namespace bellnozzle {
@@ -80,7 +81,7 @@ TEST(CaseCellCentres, EstimatesLieWithinAThirdOfACellOfBlockMeshs) {
             built.emplace_back(std::stod((*it)[1]), std::stod((*it)[3]));
         }
         const ProfileTable profile = ReadProfileTable((dir / "zelto_perfil.txt").string());
-        const WallLine wall(profile);
+        const WallLine wall(WithThroatArcPoints(profile));
         const std::vector<CellCentre> estimated =
             EstimateCellCentres(wall, ClusterAtThroat(wall, settings.axialCells), settings.radialCells);
         ASSERT_EQ(built.size(), estimated.size());
