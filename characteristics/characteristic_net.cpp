@@ -16,6 +16,9 @@ constexpr double kLipTolerance = 1e-12;
 // (see NetBuilder::Regrid).
 constexpr double kWidestInterval = 4.0;
 constexpr double kClosestPair = 0.5;
+// An interval is split into at most this many (the net-size check refuses
+// nets that would need more long before).
+constexpr double kMostSplits = 1000.0;
 // Two wall points lie at most this many times the wall radius over the
 // initial line's count of intervals apart.
 constexpr double kMaxWallStep = 2.0;
@@ -148,7 +151,11 @@ private:
         line.push_back(out.front());
         ids.push_back(outIds.front());
         for (std::size_t j = 1; j < out.size(); ++j) {
-            const int parts = static_cast<int>(std::ceil(gap(out[j - 1], out[j]) / (kWidestInterval * scale)));
+            // A point gone to NaN or infinity (a net breaking down on a wild
+            // wall) is split no further: the breakdown check refuses the
+            // result, and a NaN must never reach the integer conversion.
+            const double widths = std::ceil(gap(out[j - 1], out[j]) / (kWidestInterval * scale));
+            const int parts = std::isfinite(widths) ? static_cast<int>(std::min(widths, kMostSplits)) : 1;
             for (int k = 1; k < parts; ++k) {
                 line.push_back(Interpolate(out[j - 1], out[j], double(k) / parts, gas_.gamma));
                 ids.push_back(nextId_++);
