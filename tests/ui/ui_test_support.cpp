@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -22,13 +23,17 @@ namespace bellnozzle::test {
 namespace {
 
 // What the window remembers (dialog values, the language, the working
-// folder) goes to Qt's test folder, never to the user's own settings, and
-// every test program starts from none.
+// folder) goes to a folder of this test program's own, never to the user's
+// settings nor to those of a test program ctest runs beside it, and every
+// test program starts from none.
 struct TestSettings {
     TestSettings() {
         QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
         QSettings(QStringLiteral("bellnozzle"), QStringLiteral("bellnozzle")).clear();
     }
+    QTemporaryDir folder;
 } testSettings;
 
 }  // namespace
