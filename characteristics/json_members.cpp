@@ -14,21 +14,6 @@ void AppendJsonNumber(std::string& out, double value) {
     }
 }
 
-void AppendJsonString(std::string& out, const std::string& text) {
-    out += '"';
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            AppendFormat(out, "\\u%04x", unsigned(static_cast<unsigned char>(c)));
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-}
-
 void JsonMembers::Key(const char* key) {
     if (!first_) out_ += ",\n";
     first_ = false;

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "core/text_format.h"  // AppendJsonString
+
 namespace bellnozzle::moc {
 
 class JsonMembers {
@@ -30,8 +32,5 @@ private:
 
 // value as a JSON number, or null when it is not finite.
 void AppendJsonNumber(std::string& out, double value);
-
-// text as a JSON string, quotes and control characters escaped.
-void AppendJsonString(std::string& out, const std::string& text);
 
 }  // namespace bellnozzle::moc

@@ -90,21 +90,6 @@ const char* ExpansionText(Expansion expansion) {
     return "ideally expanded";
 }
 
-void AppendJsonString(std::string& out, const std::string& text) {
-    out += '"';
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            AppendFormat(out, "\\u%04x", unsigned(static_cast<unsigned char>(c)));
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-}
-
 }  // namespace
 
 bool ProfileHeaderValue(const ProfileTable& profile, const std::string& name, double& value) {

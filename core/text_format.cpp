@@ -81,4 +81,19 @@ void AppendInt(std::string& out, long long value) {
     out.append(buffer, result.ptr);
 }
 
+void AppendJsonString(std::string& out, const std::string& text) {
+    out += '"';
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            AppendFormat(out, "\\u%04x", unsigned(static_cast<unsigned char>(c)));
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
 }  // namespace bellnozzle

@@ -28,4 +28,8 @@ void AppendDigits(std::string& out, double value, int significantDigits);
 // Appends value as "%d" prints it.
 void AppendInt(std::string& out, long long value);
 
+// text as a JSON string: quoted, with quotes, backslashes and control
+// characters escaped.
+void AppendJsonString(std::string& out, const std::string& text);
+
 }  // namespace bellnozzle
