@@ -56,9 +56,14 @@ std::optional<DesignNote> WallShapeFault(const std::vector<ContourPoint>& points
         }
         if (points[i].y < points[throat].y) throat = i;
     }
+    // From the first point where the radius rises again (the throat a wall
+    // passes first, even when a fold further down dips below it) the radius
+    // must not fall.
     const double tolerance = kRadiusNoise * double(points.back().y);
-    double highest = points[throat].y;
-    for (std::size_t i = throat + 1; i < points.size(); ++i) {
+    std::size_t first = 0;
+    while (first + 1 < points.size() && !(double(points[first + 1].y) > double(points[first].y) + tolerance)) ++first;
+    double highest = points[first].y;
+    for (std::size_t i = first + 1; i < points.size(); ++i) {
         if (double(points[i].y) < highest - tolerance) {
             return DesignNote{
                 Format("the wall radius falls from %g to %g cm at x = %g cm, downstream of the throat", highest,

@@ -52,7 +52,7 @@ TEST(ChartRange, AnglePairsThatMakeNoNozzleAreRefusedNamingTheChartAndTheOtherMe
         {100.0f, 90.0f, "theta_n must lie between 0 and 90"},  // theta_n 1343.23, theta_s -1800.2
         {60.0f, 80.0f, "theta_s must not be negative"},        // theta_s -7.78
         {68.0f, 70.0f, "theta_s must be below theta_n"},
-        {1.0f, 80.0f, "the exit radius is not above the throat radius"},
+        {1.0f, 80.0f, "the wall radius falls from 2.58219 to 2.5 cm"},  // rises, hooks back to the throat's radius
         {1.3f, 60.0f, "the wall radius falls"},
         {1.2f, 100.0f, "make no nozzle"},
     };
@@ -94,6 +94,9 @@ TEST(ChartRange, WallShapeFaultsOfHandMadeWalls) {
         {{{-1, 2}, {0, 1}, {1, 1.5f}, {1, 2}}, "x does not grow"},
         {{{-1, 2}, {0, 1}, {1, 1.5f}, {2, 1.2f}}, "falls from 1.5 to 1.2"},
         {{{-1, 2}, {0, 1}, {1, 1.0f}}, "exit radius is not above"},
+        // A fold below the throat it passed (a parabola of angles far from
+        // the chart's): the smallest radius is no throat.
+        {{{-1, 2}, {0, 1}, {0.4f, 1.05f}, {0.5f, 0.97f}, {2, 2}}, "falls from 1.05 to 0.97"},
         {{{0, 1}}, "fewer than two points"},
     };
     for (const auto& c : cases) {
