@@ -12,9 +12,12 @@
 namespace bellnozzle::moc {
 namespace {
 
-// The arc is followed up to this wall angle; an ideal nozzle needing more
-// would be no bell any more (no gamma and area ratio of this tool come near).
-constexpr double kLargestArcAngle = 1.3962634015954636;  // 80 degrees
+// A characteristic allowed to stop short of the axis stops before the first
+// point whose Prandtl-Meyer angle passes this fraction of the largest (the
+// net's steps grow without bound towards vacuum), and is given up when
+// fewer points than this remain (the resampling's cubic needs four).
+constexpr double kStopShortPrandtlMeyerFraction = 0.85;
+constexpr std::size_t kFewestLinePoints = 6;
 // The kernel's wall points lie this turn of the arc apart: halving it moves
 // the arc's end by under 0.01 degree at epsilon 10 and 0.2 degree at 100.
 constexpr double kKernelWallStep = 0.2 * 3.141592653589793 / 180.0;
@@ -97,7 +100,12 @@ std::vector<FlowPoint> Resample(const std::vector<FlowPoint>& line, std::size_t 
 // characteristics of the previous one to the axis. Stepping the wall by its
 // angle keeps the axis Mach number growing in small steps, where stepping by
 // the characteristics would jump degrees at a time along the sharp arc.
-bool MarchKernelLine(const std::vector<FlowPoint>& previous, const Gas& gas, std::vector<FlowPoint>& next) {
+// With nuLimit finite, the characteristic may stop short of the axis before
+// a point beyond that Prandtl-Meyer angle; it then ends where the previous
+// one's last left-running characteristic crosses it (the net's domain of
+// dependence), and so does every later one.
+bool MarchKernelLine(const std::vector<FlowPoint>& previous, const Gas& gas, double nuLimit,
+                     std::vector<FlowPoint>& next) {
     const std::size_t n = previous.size() - 1;
     const double wallAngle = std::fmin(std::atan(DownstreamArcSlope(previous[0].x)) + kKernelWallStep, kLargestArcAngle);
     const DownstreamArc arc(previous[1].theta + previous[1].mu);
@@ -109,18 +117,28 @@ bool MarchKernelLine(const std::vector<FlowPoint>& previous, const Gas& gas, std
     const std::optional<FlowPoint> natural = WallPoint(previous[1], arc, gas);
     if (natural) xWall = std::fmin(xWall, 0.5 * (previous[0].x + natural->x));
     if (!(xWall > previous[0].x)) return false;
+    const auto usable = [nuLimit](const FlowPoint& p) { return Finite(p) && !(p.nu > nuLimit); };
+    const bool fromAxis = previous.back().r == 0.0;
     std::vector<FlowPoint> line;
     line.reserve(n + 2);
     line.push_back(WallPointAt(xWall, previous[0], previous[1], arc, gas));
+    if (!usable(line.front())) return false;
     // The left-running characteristic from the previous axis point is left
     // out: the new one lies so close that their meeting would sit on the
     // axis itself, where the axis point's own process is the sound one.
-    for (std::size_t j = 1; j < n; ++j) {
-        line.push_back(InteriorPoint(previous[j], line.back(), gas).point);
-        if (!Finite(line.back())) return false;
+    bool stopped = false;
+    for (std::size_t j = 1; j < (fromAxis ? n : n + 1); ++j) {
+        const FlowPoint p = InteriorPoint(previous[j], line.back(), gas).point;
+        stopped = !usable(p);
+        if (stopped) break;
+        line.push_back(p);
     }
-    line.push_back(AxisPoint(line.back(), gas));
-    if (!Finite(line.back()) || !Finite(line.front())) return false;
+    if (fromAxis && !stopped) {
+        const FlowPoint axis = AxisPoint(line.back(), gas);
+        if (usable(axis)) line.push_back(axis);
+    }
+    if (std::isinf(nuLimit) && line.back().r != 0.0) return false;
+    if (line.size() < kFewestLinePoints) return false;
     next = Resample(line, n, gas.gamma);
     return true;
 }
@@ -167,14 +185,17 @@ IdealNozzleKernel::IdealNozzleKernel(double gamma, double maxExitMach, int chara
     lines_.push_back(InitialValueLine(kDesignThroatCurvature, gas_, characteristics));
     massFlow_ = IntegrateAcross(lines_.front(), gas_).mass;
     dischargeCoefficient_ = massFlow_ / ChokedMassFlux(gamma);
+    axisLines_ = 1;
     Extend(std::fmax(maxExitMach, 1.0));
 }
 
 void IdealNozzleKernel::Extend(double maxExitMach) {
     const double gamma = gas_.gamma;
     std::vector<FlowPoint> next;
-    while (lines_.size() < 2 || lines_.back().back().mach < maxExitMach) {
-        if (lines_.size() > kMaxKernelLines || !MarchKernelLine(lines_.back(), gas_, next)) {
+    while (lines_.size() < 2 || MaxExitMach() < maxExitMach) {
+        // Lines stopping short of the axis cannot be marched back to it.
+        if (axisLines_ < lines_.size() || lines_.size() > kMaxKernelLines ||
+            !MarchKernelLine(lines_.back(), gas_, HUGE_VAL, next)) {
             throw Error(Format("the throat arc cannot turn the flow to an exit Mach number of %g (gamma %g); "
                                "ask for a smaller area ratio",
                                maxExitMach, gamma),
@@ -182,6 +203,26 @@ void IdealNozzleKernel::Extend(double maxExitMach) {
                                "(gama %g); peça uma razão de áreas menor",
                                maxExitMach, gamma));
         }
+        lines_.push_back(next);
+        axisLines_ = lines_.size();
+    }
+}
+
+void IdealNozzleKernel::ExtendAlongArc(double wallAngle) {
+    const double xWall = kDownstreamArcRadius * std::sin(std::fmin(wallAngle, kLargestArcAngle));
+    const double nuLimit = kStopShortPrandtlMeyerFraction * MaxPrandtlMeyerAngle(gas_.gamma);
+    std::vector<FlowPoint> next;
+    while (lines_.back().front().x < xWall) {
+        if (lines_.size() > kMaxKernelLines || !MarchKernelLine(lines_.back(), gas_, nuLimit, next)) {
+            const double degrees = wallAngle * 180.0 / 3.141592653589793;
+            throw Error(Format("the net from the throat cannot follow the arc to a wall angle of %g degrees "
+                               "(gamma %g)",
+                               degrees, gas_.gamma),
+                        Format("a rede a partir da garganta não consegue seguir o arco até um ângulo de parede "
+                               "de %g graus (gama %g)",
+                               degrees, gas_.gamma));
+        }
+        if (next.back().r == 0.0 && axisLines_ == lines_.size()) ++axisLines_;
         lines_.push_back(next);
     }
 }
@@ -192,7 +233,7 @@ std::vector<FlowPoint> IdealNozzleKernel::LastKernelCharacteristic(double exitMa
     // The two kernel characteristics whose axis points bracket Me, and AD
     // between them.
     std::size_t k = 0;
-    while (k + 2 < lines_.size() && lines_[k + 1].back().nu < nuExit) ++k;
+    while (k + 2 < axisLines_ && lines_[k + 1].back().nu < nuExit) ++k;
     const std::vector<FlowPoint>& a = lines_[k];
     const std::vector<FlowPoint>& b = lines_[k + 1];
     const double t = std::fmin(1.0, std::fmax(0.0, (nuExit - a.back().nu) / (b.back().nu - a.back().nu)));
@@ -200,6 +241,23 @@ std::vector<FlowPoint> IdealNozzleKernel::LastKernelCharacteristic(double exitMa
     std::vector<FlowPoint> ad(n + 1);  // from D (index 0) up to A (index n)
     for (std::size_t j = 0; j <= n; ++j) ad[n - j] = Interpolate(a[j], b[j], t, g);
     ad[0] = UniformPoint(ad[0].x, 0.0, exitMach, g);
+    FlowPoint& A = ad[n];
+    A.r = DownstreamArcRadius(A.x);
+    A.theta = std::atan(DownstreamArcSlope(A.x));
+    return ad;
+}
+
+std::vector<FlowPoint> IdealNozzleKernel::CharacteristicFromArc(double wallAngle) const {
+    const double g = gas_.gamma;
+    const double xA = kDownstreamArcRadius * std::sin(wallAngle);
+    std::size_t k = 0;
+    while (k + 2 < lines_.size() && lines_[k + 1].front().x < xA) ++k;
+    const std::vector<FlowPoint>& a = lines_[k];
+    const std::vector<FlowPoint>& b = lines_[k + 1];
+    const double t = std::fmin(1.0, std::fmax(0.0, (xA - a.front().x) / (b.front().x - a.front().x)));
+    const std::size_t n = a.size() - 1;
+    std::vector<FlowPoint> ad(n + 1);  // from the lowest point (index 0) up to A (index n)
+    for (std::size_t j = 0; j <= n; ++j) ad[n - j] = Interpolate(a[j], b[j], t, g);
     FlowPoint& A = ad[n];
     A.r = DownstreamArcRadius(A.x);
     A.theta = std::atan(DownstreamArcSlope(A.x));

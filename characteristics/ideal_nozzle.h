@@ -57,7 +57,15 @@ public:
     // Marches the kernel on until its axis reaches maxExitMach; throws Error
     // as the constructor does.
     void Extend(double maxExitMach);
-    double MaxExitMach() const { return lines_.back().back().mach; }
+    double MaxExitMach() const { return lines_[axisLines_ - 1].back().mach; }
+
+    // Marches on along the arc until its end turns the wall by wallAngle,
+    // the characteristics allowed to stop short of the axis once the flow
+    // there nears the limit of expansion (from about 30 degrees at gamma 1.4
+    // the arc's characteristics reach the axis only in vacuum; the
+    // thrust-optimised contours of short bells start from such arc points,
+    // their D well above the axis). Throws Error when the net cannot go on.
+    void ExtendAlongArc(double wallAngle);
 
     double Gamma() const { return gas_.gamma; }
     double DischargeCoefficient() const { return dischargeCoefficient_; }
@@ -76,12 +84,19 @@ public:
     // exitMach, interpolated between the two that bracket it, from D (index
     // 0) up to A on the arc. The thrust-optimised contour starts from it too.
     std::vector<FlowPoint> LastKernelCharacteristic(double exitMach) const;
+    // The kernel's right-running characteristic from the arc point of wall
+    // angle wallAngle (A, the last index) down to its lowest point (index
+    // 0): D0 on the axis, or where the net stops short of it (r above 0).
+    // The arc must have been marched that far (ExtendAlongArc).
+    std::vector<FlowPoint> CharacteristicFromArc(double wallAngle) const;
 
 private:
-
     Gas gas_;
     double massFlow_ = 0, dischargeCoefficient_ = 0;
-    std::vector<std::vector<FlowPoint>> lines_;  // right-running, wall (0) to axis
+    // Right-running, wall (0) to the axis for the first axisLines_, the rest
+    // stopping short of it.
+    std::vector<std::vector<FlowPoint>> lines_;
+    std::size_t axisLines_ = 0;
 };
 
 // The radius of the downstream throat arc at x (throat radii), and its slope.
@@ -91,6 +106,9 @@ double DownstreamArcSlope(double x);
 // Mass flow over rho0 a0 At through a disc of radius r in uniform axial flow
 // of Mach mach: rho V r^2 / (rho0 a0).
 double UniformMassFlux(double mach, double gamma);
+
+// The largest wall angle the downstream throat arc is followed to.
+inline constexpr double kLargestArcAngle = 1.3962634015954636;  // 80 degrees
 
 // The supersonic Mach number of area ratio A/A* (at least 1).
 double SupersonicMachFromAreaRatio(double areaRatio, double gamma);

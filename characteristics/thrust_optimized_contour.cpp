@@ -17,11 +17,14 @@ namespace {
 // twice that), and given up after this many.
 constexpr double kSurfaceAngleStep = 0.004;
 constexpr int kSurfaceSteps = 20000;
-// The lip is solved until its radius and x are this close (relative).
+// The lip is solved until its radius and x are this close (relative); a
+// family of contours whose lip cannot come this close to the radius asked
+// for (DE breaking off on the way) has no member there.
 constexpr double kLipTolerance = 1e-7;
+constexpr double kLipMatch = 1e-5;
 // The search for the kernel characteristic brackets the length by moving
-// the axis' Prandtl-Meyer angle (1 - this) of the way to the largest one
-// the kernel may reach at each step, at most this many times.
+// the arc end's wall angle (1 - this) of the way to the largest one the
+// kernel may reach at each step, at most this many times.
 constexpr double kBracketShrink = 0.8;
 constexpr int kLargestBracketSteps = 60;
 // D stays this fraction of AD0 off the axis, where Rao's second constant
@@ -99,7 +102,7 @@ std::optional<ControlSurface> TraceControlSurface(const FlowPoint& D, double mas
     return std::nullopt;
 }
 
-// AD0 from D, a fraction t of the way from the axis to A, up to A,
+// AD0 from D, a fraction t of the way from its lowest point to A, up to A,
 // resampled at `intervals` equal steps of the kernel's own index so that the
 // turning region gets as many characteristics however high D lies.
 std::vector<FlowPoint> UpperPart(const std::vector<FlowPoint>& ad, double t, int intervals, double gamma) {
@@ -117,7 +120,6 @@ std::vector<FlowPoint> UpperPart(const std::vector<FlowPoint>& ad, double t, int
 struct Design {
     std::vector<FlowPoint> bd;  // AD from D up to A
     ControlSurface de;
-    double carried = 0;         // across the whole of AD0
 };
 
 class ContourFamily {
@@ -133,11 +135,11 @@ public:
     IdealNozzleKernel& Kernel() { return kernel_; }
     const Gas& GasOf() const { return gas_; }
 
-    // The design of kernel characteristic kernelMach with D at fraction t.
-    std::optional<Design> At(double kernelMach, double t) const {
-        const std::vector<FlowPoint> ad = kernel_.LastKernelCharacteristic(kernelMach);
+    // The design from the arc point of wall angle arcAngle with D at
+    // fraction t of its characteristic.
+    std::optional<Design> At(double arcAngle, double t) const {
+        const std::vector<FlowPoint> ad = kernel_.CharacteristicFromArc(arcAngle);
         Design design;
-        design.carried = IntegrateAcross(ad, gas_).mass;
         design.bd = UpperPart(ad, t, characteristics_, gas_.gamma);
         const double mass = IntegrateAcross(design.bd, gas_).mass;
         auto de = TraceControlSurface(design.bd.front(), mass, gas_);
@@ -146,16 +148,17 @@ public:
         return design;
     }
 
-    // D's fraction along kernel characteristic kernelMach whose lip lies at
-    // radius rLip (the lip's radius falls as D rises from the axis), by
-    // bisection; nullopt when even D at the axis gives a smaller lip.
-    std::optional<Design> WithLipRadius(double kernelMach, double rLip) const {
+    // D's fraction along the characteristic from arc angle arcAngle whose
+    // lip lies at radius rLip (the lip's radius falls as D rises from the
+    // axis), by bisection; nullopt when even D at its lowest gives a
+    // smaller lip.
+    std::optional<Design> WithLipRadius(double arcAngle, double rLip) const {
         double lo = kSmallestFraction, hi = 1.0 - 1e-6;
-        std::optional<Design> best = At(kernelMach, lo);
+        std::optional<Design> best = At(arcAngle, lo);
         if (!best || best->de.points.back().r < rLip) return std::nullopt;
         for (int i = 0; i < 60; ++i) {
             const double mid = 0.5 * (lo + hi);
-            std::optional<Design> design = At(kernelMach, mid);
+            std::optional<Design> design = At(arcAngle, mid);
             if (design && design->de.points.back().r >= rLip) {
                 lo = mid;
                 best = std::move(design);
@@ -164,6 +167,7 @@ public:
             }
             if (std::fabs(best->de.points.back().r - rLip) < kLipTolerance * rLip) break;
         }
+        if (!(std::fabs(best->de.points.back().r - rLip) < kLipMatch * rLip)) return std::nullopt;
         return best;
     }
 
@@ -243,7 +247,19 @@ DesignedWall DesignThrustOptimizedWall(double gamma, double epsilon, double leng
                length, epsilon, ideal.x.back());
     }
     // shortest: the shortest contour of this area ratio the search reached.
+    // Rao's control surface cannot leave a point D of the kernel whose flow
+    // angle is too large for its Mach number (his radius r(theta) has its
+    // least value there), so the family of contours from this throat arc
+    // ends at a shortest length that grows with the area ratio and gamma.
     const auto tooShort = [&](double shortest) {
+        if (!(shortest > length)) {
+            Refuse("Rao's construction finds no thrust-optimised contour of %g throat radii at epsilon %g from "
+                   "this throat arc; choose another length or area ratio, or --method parabola",
+                   "a construção de Rao não encontra contorno de empuxo ótimo de %g raios da garganta em epsilon "
+                   "%g a partir deste arco da garganta; escolha outro comprimento ou razão de áreas, ou a "
+                   "parábola ótima",
+                   length, epsilon);
+        }
         Refuse("a thrust-optimised contour of %g throat radii at epsilon %g is shorter than those this tool "
                "can start from the throat arc (the shortest is about %.4g throat radii); choose a longer length "
                "or --method parabola",
@@ -252,66 +268,66 @@ DesignedWall DesignThrustOptimizedWall(double gamma, double epsilon, double leng
                "garganta); escolha um comprimento maior ou a parábola ótima",
                length, epsilon, shortest);
     };
-    // The lip's x on the kernel characteristic whose axis point has the
-    // Prandtl-Meyer angle nu, D placed for the lip radius; shorter contours
-    // start from later characteristics, whose axis Mach number grows without
-    // bound as nu nears its largest value (the arc end turning slowly).
-    // NaN where the kernel cannot be marched that far.
+    // The lip's x on the kernel characteristic from the arc point of wall
+    // angle arcAngle, D placed for the lip radius; shorter contours start
+    // further along the arc. NaN where the kernel cannot be marched that far.
     std::optional<Design> design;
-    const auto gap = [&](double nu) {
-        const double kernelMach = MachFromPrandtlMeyer(nu, gamma, idealMach);
-        if (!std::isfinite(kernelMach)) return double(NAN);
-        if (kernelMach > family.Kernel().MaxExitMach()) {
-            try {
-                family.Kernel().Extend(kernelMach * 1.02);
-            } catch (const Error&) {
-                return double(NAN);
-            }
+    double shortest = ideal.x.back();
+    const auto gap = [&](double arcAngle) {
+        try {
+            family.Kernel().ExtendAlongArc(arcAngle);
+        } catch (const Error&) {
+            return double(NAN);
         }
-        design = family.WithLipRadius(kernelMach, rLip);
-        return design ? design->de.points.back().x - length : double(NAN);
+        design = family.WithLipRadius(arcAngle, rLip);
+        if (!design) return double(NAN);
+        shortest = std::fmin(shortest, design->de.points.back().x);
+        return design->de.points.back().x - length;
     };
     // Bracket the length, stepping towards the largest angle the kernel
-    // reaches (which is found on the way).
-    double lo = PrandtlMeyerAngle(idealMach, gamma), gapLo = ideal.x.back() - length;
-    double hi = NAN, gapHi = NAN, cap = MaxPrandtlMeyerAngle(gamma);
+    // reaches (which is found on the way), from the ideal nozzle's arc end.
+    double lo = family.Kernel().LastKernelCharacteristic(idealMach).back().theta;
+    double gapLo = ideal.x.back() - length;
+    double hi = NAN, gapHi = NAN, cap = kLargestArcAngle;
     for (int step = 0; step < kLargestBracketSteps && std::isnan(hi); ++step) {
-        const double nu = cap - (cap - lo) * kBracketShrink;
-        const double g = gap(nu);
+        const double angle = cap - (cap - lo) * kBracketShrink;
+        const double g = gap(angle);
         if (std::isnan(g)) {
-            cap = nu;
+            cap = angle;
         } else if (g > 0.0) {
-            lo = nu;
+            lo = angle;
             gapLo = g;
         } else {
-            hi = nu;
+            hi = angle;
             gapHi = g;
         }
     }
-    if (std::isnan(hi)) tooShort(length + gapLo);
+    if (std::isnan(hi)) tooShort(shortest);
     // Regula falsi (Illinois) on the kernel characteristic.
     int side = 0;
-    for (int step = 0; step < 80; ++step) {
-        const double nu = lo + (hi - lo) * gapLo / (gapLo - gapHi);
-        const double g = gap(nu);
-        if (std::isnan(g)) tooShort(length + gapLo);
-        if (std::fabs(g) < kLipTolerance * length) break;
+    bool converged = false;
+    for (int step = 0; step < 80 && !converged; ++step) {
+        const double angle = lo + (hi - lo) * gapLo / (gapLo - gapHi);
+        const double g = gap(angle);
+        if (std::isnan(g)) tooShort(shortest);
+        converged = std::fabs(g) < kLipTolerance * length;
+        if (converged) break;
         if (g > 0.0) {
-            lo = nu;
+            lo = angle;
             gapLo = g;
             if (side == -1) gapHi *= 0.5;
             side = -1;
         } else {
-            hi = nu;
+            hi = angle;
             gapHi = g;
             if (side == 1) gapLo *= 0.5;
             side = 1;
         }
     }
-    if (!design) tooShort(length + gapLo);
+    if (!converged) tooShort(shortest);
     DesignedWall wall = WallThrough(*design, family.GasOf(), kDesignWallSteps);
     wall.exitMach = design->de.points.back().mach;
-    wall.dischargeCoefficient = design->carried / ChokedMassFlux(gamma);
+    wall.dischargeCoefficient = family.Kernel().DischargeCoefficient();
     wall.throatDischarge = family.Kernel().DischargeCoefficient();
     return wall;
 }

@@ -26,7 +26,11 @@ struct Entries {
 TEST(ThrustOptimizedContour, EndsAtTheRequestedAreaRatioAndLengthOnAGrowingWall) {
     for (const Entries& e : {Entries{5.0f, 10.0f, 80.0f, 1.4}, Entries{0.1f, 25.0f, 80.0f, 1.2},
                              Entries{200.0f, 10.0f, 70.0f, 1.2}, Entries{5.0f, 50.0f, 90.0f, 1.4},
-                             Entries{5.0f, 4.0f, 60.0f, 1.4}, Entries{5.0f, 200.0f, 120.0f, 1.4}}) {
+                             Entries{5.0f, 4.0f, 60.0f, 1.4}, Entries{5.0f, 200.0f, 120.0f, 1.4},
+                             // Arc ends near or past where the kernel's
+                             // characteristics reach the axis only in vacuum.
+                             Entries{5.0f, 20.0f, 80.0f, 1.4}, Entries{5.0f, 20.0f, 60.0f, 1.2},
+                             Entries{5.0f, 50.0f, 70.0f, 1.2}}) {
         const DesignedProfile design =
             DesignProfile(Request(ContourMethod::Toc, e.diameter, e.epsilon, e.lengthPercent, e.gamma));
         const std::vector<ContourPoint> points = PointsOf(design.profileText);
@@ -81,6 +85,46 @@ TEST(ThrustOptimizedContour, SettlesAsTheNetIsRefined) {
         lastS = thetaS;
     }
     EXPECT_LT(lastChange, 0.05);
+}
+
+// Past an arc angle of about 30.4 degrees (gamma 1.4) the kernel's
+// characteristics reach the axis only at infinite Mach number; they stop
+// short of it there, and the ideal nozzle's reach is left as it was.
+TEST(ThrustOptimizedContour, KernelCharacteristicsStopShortOfTheAxisBeyondItsReach) {
+    constexpr double kDegree = M_PI / 180.0;
+    IdealNozzleKernel kernel(1.4, 3.0, 24);
+    const double reach = kernel.MaxExitMach();
+    kernel.ExtendAlongArc(34.0 * kDegree);
+    EXPECT_EQ(kernel.CharacteristicFromArc(20.0 * kDegree).front().r, 0.0);
+    const std::vector<FlowPoint> beyond = kernel.CharacteristicFromArc(34.0 * kDegree);
+    EXPECT_GT(beyond.front().r, 0.5);
+    EXPECT_NEAR(beyond.back().theta / kDegree, 34.0, 1e-9);
+    EXPECT_GE(kernel.MaxExitMach(), reach);
+    EXPECT_THROW(kernel.Extend(1000.0), Error);
+}
+
+// Rao's control surface cannot leave a point D whose flow angle is too large
+// for its Mach number, so the family from the arc has a shortest member; it
+// is a property of the construction, not of the net: at epsilon 35 and
+// gamma 1.4 it settles at about 81 % of the cone (15.49, 15.18, 15.08, 15.02
+// throat radii on 12 to 96 characteristics).
+TEST(ThrustOptimizedContour, ShortestContourSettlesAsTheNetIsRefined) {
+    const double cone = double(ReferenceConeLength(1.0f, 35.0f));
+    std::vector<double> shortest;
+    for (const int characteristics : {24, 48, 96}) {
+        try {
+            DesignThrustOptimizedWall(1.4, 35.0, 0.6 * cone, characteristics);
+            ADD_FAILURE() << characteristics << ": 60 % was designed";
+        } catch (const Error& error) {
+            const std::string text = error.what();
+            const std::size_t at = text.find("the shortest is about ");
+            ASSERT_NE(at, std::string::npos) << text;
+            shortest.push_back(std::stod(text.substr(at + 22)));
+        }
+    }
+    ASSERT_EQ(shortest.size(), 3u);
+    EXPECT_LT(std::fabs(shortest[2] - shortest[1]), std::fabs(shortest[1] - shortest[0]));
+    EXPECT_NEAR(shortest[2] / cone, 0.81, 0.01);
 }
 
 TEST(ThrustOptimizedContour, RefusesWhatItCannotMakeWithOneLineInBothLanguages) {
