@@ -252,7 +252,15 @@ NozzleWall ReadNozzleWall(const ProfileTable& profile, const std::string& path, 
     if (!splineOnly) {
         if (const std::optional<HeaderWall> h = HeaderWall::From(header)) {
             const double rt = header.at("Rt");
-            if (std::fabs(throat.x) < kHeaderMatchTolerance * rt * 100 && PointsOnWall(p, i, *h, rt)) {
+            // The header's throat lies at x = 0. The points' own estimate of
+            // it (a parabola through the lowest three) may miss it by up to
+            // a sampling step where the file's fixed steps are coarse against
+            // a small throat (a 1 mm throat is sampled every 2 throat radii),
+            // so it need only lie within the steps around the lowest point;
+            // the points downstream must then lie on the header's wall.
+            const double steps = 0.5 * (p[i + 1].x - p[i - 1].x);
+            const double throatWindow = std::max(kHeaderMatchTolerance * rt * 100, steps);
+            if (std::fabs(throat.x) < throatWindow && PointsOnWall(p, i, *h, rt)) {
                 wall.shape = std::make_shared<HeaderWall>(*h);
                 wall.source = WallSource::HeaderGeometry;
                 wall.throatXCm = 0.0;

@@ -175,6 +175,20 @@ TEST(NozzleAnalysis, SplineWallAgreesWithTheHeaderGeometry) {
     }
 }
 
+// The bell's shape scales with its throat, and so must its flow: from a 1 mm
+// to a 2 m throat the analysis reads the header's wall (the file's fixed
+// 1 mm steps sample a 1 mm throat only every two throat radii) and gives the
+// 5 cm bell's figures.
+TEST(NozzleAnalysis, TheSameBellAtAnyThroatSizeFlowsTheSame) {
+    const AnalysisResult reference = Analyze(ChartBell(5, 80, 10));
+    for (const float diameter : {0.1f, 1.0f, 200.0f}) {
+        const AnalysisResult scaled = Analyze(ChartBell(diameter, 80, 10));
+        EXPECT_TRUE(scaled.wallFromHeader) << diameter;
+        EXPECT_NEAR(scaled.efficiency, reference.efficiency, 2e-5) << diameter;
+        EXPECT_NEAR(scaled.dischargeCoefficient, reference.dischargeCoefficient, 2e-5) << diameter;
+    }
+}
+
 TEST(NozzleAnalysis, WallDistributionRunsFromThroatToLip) {
     const AnalysisResult r = Analyze(ChartBell(5, 80, 10));
     ASSERT_GT(r.wall.size(), 10u);
