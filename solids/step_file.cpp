@@ -11,7 +11,10 @@
 #include <STEPControl_Controller.hxx>
 #include <STEPControl_Reader.hxx>
 #include <STEPControl_Writer.hxx>
+#include <StepBasic_Product.hxx>
+#include <StepData_StepModel.hxx>
 #include <Standard_Failure.hxx>
+#include <TCollection_HAsciiString.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopoDS.hxx>
 
@@ -85,6 +88,19 @@ void InitStep() {
     (void)ready;
 }
 
+// OCCT numbers the product name of every later transfer in a process
+// ("nozzle 2", "nozzle 3"); a CAD tool lists the part by it, so each file
+// names its part alike.
+void NameProducts(STEPControl_Writer& writer, const char* name) {
+    const Handle(StepData_StepModel) model = writer.Model();
+    for (Standard_Integer i = 1; i <= model->NbEntities(); ++i) {
+        const Handle(StepBasic_Product) product = Handle(StepBasic_Product)::DownCast(model->Value(i));
+        if (product.IsNull()) continue;
+        product->SetId(new TCollection_HAsciiString(name));
+        product->SetName(new TCollection_HAsciiString(name));
+    }
+}
+
 }  // namespace
 
 SolidFacts WriteStepFile(const CadProfile& profile, LengthUnit unit, const std::string& path) {
@@ -104,6 +120,7 @@ SolidFacts WriteStepFile(const CadProfile& profile, LengthUnit unit, const std::
         throw Error("OpenCASCADE could not translate the solid to STEP",
                     "o OpenCASCADE não conseguiu traduzir o sólido para STEP");
     }
+    NameProducts(writer, "nozzle");
     const std::string temporary = ReserveTemporary(path);
     bool written = false;
     try {

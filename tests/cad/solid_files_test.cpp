@@ -137,6 +137,11 @@ TEST_F(SolidFiles, StepInOtherUnitsHoldsTheSameSolid) {
         const SolidFacts other = InspectStepFile((dir / "nozzle.step").string());
         EXPECT_NEAR(other.volumeMm3 / mm.volumeMm3, 1.0, 1e-9) << UnitSymbol(unit);
         EXPECT_NEAR(other.max[0], mm.max[0], 1e-6);
+        // Every file names its part as the first did, however many the
+        // process has written before.
+        const std::string step = cadtest::ReadBytes(dir / "nozzle.step");
+        EXPECT_NE(step.find("PRODUCT('nozzle','nozzle'"), std::string::npos) << UnitSymbol(unit);
+        EXPECT_EQ(step.find("nozzle 2"), std::string::npos) << UnitSymbol(unit);
     }
     EXPECT_NE(cadtest::ReadBytes(dir / "nozzle.step").find("INCH"), std::string::npos);
 }
