@@ -9,11 +9,12 @@ namespace bellnozzle::ui {
 
 class TForm1;
 
-// "Análise 2-D (características)" analyses the wall of the profile in the
-// working folder (gamma 1.4, 20 bar, sea level, as the summary) and shows
-// the figures in the text pane and the net and wall pressure in the picture
-// pane, in the window's language. A refused profile leaves both panes as
-// they were.
+// "Análise 2-D (características)..." asks the gas, the pressures and the
+// net (the defaults of "bellnozzle analyze", then the values last accepted),
+// analyses the wall of the profile in the working folder and shows the
+// figures in the text pane and the net and wall pressure in the picture
+// pane, in the window's language. A refused profile or a cancelled dialog
+// leaves both panes as they were.
 void AddAnalysisMenuItem(TForm1& form);
 
 // The figures of an analysis as the text pane shows them: labelled in

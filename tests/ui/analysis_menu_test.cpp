@@ -1,7 +1,14 @@
-// "Projeto > Análise 2-D (características)" chosen through the real menu, and
-// the picture it shows drawn from hand-made results.
+// "Projeto > Análise 2-D (características)..." chosen through the real menu,
+// its dialog answered as a user would, and the picture it shows drawn from
+// hand-made results.
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTest>
+#include <QTimer>
+
+#include <functional>
 
 #include <cmath>
 #include <sstream>
@@ -20,7 +27,30 @@ using namespace bellnozzle::test;
 
 namespace {
 
-constexpr const char* kAnalysisItem = "Análise 2-D (características)";
+constexpr const char* kAnalysisItem = "Análise 2-D (características)...";
+
+// Answers the analysis dialog the menu item about to be chosen opens: types
+// the entries given (object name, text), then accepts; a dialog still open
+// after that (a refused entry) is handed to after and then cancelled.
+void AnswerAnalysisDialog(std::vector<std::pair<const char*, QString>> entries,
+                          std::function<void(QDialog*)> after = {}) {
+    QTimer::singleShot(0, [entries = std::move(entries), after = std::move(after)] {
+        QTRY_VERIFY(qobject_cast<QDialog*>(QApplication::activeModalWidget()) != nullptr);
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QCOMPARE(dialog->objectName(), QStringLiteral("DialogAnalise"));
+        for (const auto& [name, text] : entries) {
+            auto* edit = dialog->findChild<QLineEdit*>(name);
+            QVERIFY2(edit != nullptr, name);
+            edit->clear();
+            QTest::keyClicks(edit, text);
+        }
+        dialog->accept();
+        if (dialog->isVisible()) {
+            if (after) after(dialog);
+            dialog->reject();
+        }
+    });
+}
 
 moc::AnalysisResult HandMade() {
     moc::AnalysisResult r;
@@ -96,8 +126,8 @@ private slots:
         folder_.reset();
     }
 
-    // Without a profile the error box says to run the design, and both panes
-    // keep what they showed.
+    // Without a profile the error box says to run the design before any
+    // dialog opens, and both panes keep what they showed.
     void refusedProfileLeavesThePanes() {
         ErrorRecorder errors;
         TForm1 form;
@@ -120,6 +150,7 @@ private slots:
         Click(form.Button2);
         const std::string profile = ReadBytes("zelto_perfil.txt");
         const QImage before = form.Image1->GetPicture()->Image();
+        AnswerAnalysisDialog({});
         ChooseMenuItem(form.MenuBar1, "Projeto", kAnalysisItem);
         QCOMPARE(errors.Messages().size(), std::size_t(0));
         const std::string shown = form.Memo1->GetText();
@@ -154,11 +185,48 @@ private slots:
         TForm1 form;
         form.show();
         Click(form.Button2);
-        ChooseMenuItem(form.MenuBar1, "Design", "2-D analysis (characteristics)");
+        AnswerAnalysisDialog({});
+        ChooseMenuItem(form.MenuBar1, "Design", "2-D analysis (characteristics)...");
         QCOMPARE(errors.Messages().size(), std::size_t(0));
         QCOMPARE(form.Memo1->GetText(), moc::FormatAnalysisText(moc::AnalyzeProfile(
                                             ReadProfileTable("zelto_perfil.txt"), moc::AnalysisOptions{},
                                             "zelto_perfil.txt")));
+    }
+
+    // The gas, the pressures and the net typed (a decimal comma as a
+    // Portuguese desktop types it) are the analysis'; they are remembered
+    // for the next time; a value the analysis cannot take keeps the dialog
+    // open on that entry, marked, and changes nothing; so does cancelling.
+    void dialogSetsTheAnalysis() {
+        ErrorRecorder errors;
+        TForm1 form;
+        form.show();
+        Click(form.Button2);
+        AnswerAnalysisDialog({{"EditGama", "1,2"}, {"EditAmbiente", "0"}, {"EditCaracteristicas", "20"}});
+        ChooseMenuItem(form.MenuBar1, "Projeto", kAnalysisItem);
+        QCOMPARE(errors.Messages().size(), std::size_t(0));
+        moc::AnalysisOptions asked;
+        asked.gamma = 1.2;
+        asked.paBar = 0.0;
+        asked.characteristics = 20;
+        const std::string shown = form.Memo1->GetText();
+        QCOMPARE(shown, moc::FormatAnalysisTextPortuguese(
+                            moc::AnalyzeProfile(ReadProfileTable("zelto_perfil.txt"), asked, "zelto_perfil.txt")));
+
+        for (const auto& [entry, text] : std::vector<std::pair<const char*, QString>>{
+                 {"EditGama", "1"}, {"EditPressao", "-3"}, {"EditAmbiente", "x"}, {"EditCaracteristicas", "2.5"}}) {
+            bool marked = false;
+            QString remembered;
+            AnswerAnalysisDialog({{entry, text}}, [&, entry = entry](QDialog* dialog) {
+                marked = dialog->findChild<QLineEdit*>(entry)->property("refused").toBool();
+                remembered = dialog->findChild<QLineEdit*>("EditGama")->text();
+            });
+            ChooseMenuItem(form.MenuBar1, "Projeto", kAnalysisItem);
+            QVERIFY2(marked, entry);
+            if (std::string(entry) != "EditGama") QCOMPARE(remembered, QStringLiteral("1,2"));
+            QCOMPARE(form.Memo1->GetText(), shown);
+        }
+        QVERIFY(errors.Messages().size() >= 4);
     }
 
     // The net in colour above, the wall pressure below with its legend, in

@@ -572,12 +572,28 @@
         <translation>2-D analysis refused: %1</translation>
     </message>
     <message>
-        <source>Análise 2-D (características)</source>
-        <translation>2-D analysis (characteristics)</translation>
+        <source>Análise 2-D (características)...</source>
+        <translation>2-D analysis (characteristics)...</translation>
     </message>
     <message>
-        <source>Escoamento supersônico do perfil da pasta pelo método das características: eficiência, empuxo, choque e separação no painel de texto, a rede e a pressão na parede no painel de figura</source>
-        <translation>Supersonic flow of the folder&apos;s profile by the method of characteristics: efficiency, thrust, shock and separation in the text pane, the net and the wall pressure in the picture pane</translation>
+        <source>Escoamento supersônico do perfil da pasta pelo método das características, para o gás, as pressões e a rede pedidos: eficiência, empuxo, choque e separação no painel de texto, a rede e a pressão na parede no painel de figura</source>
+        <translation>Supersonic flow of the folder&apos;s profile by the method of characteristics, for the gas, pressures and net asked: efficiency, thrust, shock and separation in the text pane, the net and the wall pressure in the picture pane</translation>
+    </message>
+    <message>
+        <source>Análise 2-D</source>
+        <translation>2-D analysis</translation>
+    </message>
+    <message>
+        <source>Pressão ambiente (bar, 0 no vácuo)</source>
+        <translation>Ambient pressure (bar, 0 in vacuum)</translation>
+    </message>
+    <message>
+        <source>Características na linha inicial</source>
+        <translation>Characteristics on the initial line</translation>
+    </message>
+    <message>
+        <source>Analisar</source>
+        <translation>Analyse</translation>
     </message>
     <message>
         <source>Resumo do projeto</source>
