@@ -45,7 +45,7 @@ class AnalysisDialog : public QDialog {
 public:
     explicit AnalysisDialog(QWidget* parent) : QDialog(parent) {
         setObjectName(QStringLiteral("DialogAnalise"));
-        setWindowTitle(Ui::tr(QT_TRANSLATE_NOOP("Ui", "Análise 2-D")));
+        setWindowTitle(Ui::tr("Análise 2-D"));
         auto* layout = new QFormLayout(this);
         const auto entry = [&](const char* name, const char* label, const QString& text) {
             auto* edit = new QLineEdit(text, this);
@@ -62,8 +62,8 @@ public:
         net_ = entry("EditCaracteristicas", QT_TRANSLATE_NOOP("Ui", "Características na linha inicial"),
                      QString::number(moc::kDefaultCharacteristics));
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-        buttons->button(QDialogButtonBox::Ok)->setText(Ui::tr(QT_TRANSLATE_NOOP("Ui", "Analisar")));
-        buttons->button(QDialogButtonBox::Cancel)->setText(Ui::tr(QT_TRANSLATE_NOOP("Ui", "Cancelar")));
+        buttons->button(QDialogButtonBox::Ok)->setText(Ui::tr("Analisar"));
+        buttons->button(QDialogButtonBox::Cancel)->setText(Ui::tr("Cancelar"));
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
         connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
         layout->addRow(buttons);

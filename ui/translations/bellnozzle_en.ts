@@ -365,7 +365,7 @@
     </message>
     <message>
         <source>, faltam cerca de %1 s</source>
-        <translation>, about %1 s left</translation>
+        <translation type="vanished">, about %1 s left</translation>
     </message>
     <message>
         <source>Concluída</source>
@@ -633,7 +633,7 @@
     </message>
     <message>
         <source>Malha Gmsh...</source>
-        <translation>Gmsh mesh...</translation>
+        <translation type="vanished">Gmsh mesh...</translation>
     </message>
     <message>
         <source>A versão, o que o programa faz e a licença</source>
@@ -661,7 +661,7 @@ POV-Ray scene: %2
     </message>
     <message>
         <source>TOC de Rao (empuxo ótimo)...</source>
-        <translation>Rao's TOC (optimum thrust)...</translation>
+        <translation>Rao&apos;s TOC (optimum thrust)...</translation>
     </message>
     <message>
         <source>Ideal truncado (TIC)...</source>
@@ -693,7 +693,27 @@ POV-Ray scene: %2
     </message>
     <message>
         <source>Desenha o contorno de cada método para as entradas, com legenda, e tabela comprimento, eficiência, empuxo e área de parede</source>
-        <translation>Draws each method's contour for the entries, with a legend, and tabulates length, efficiency, thrust and wall area</translation>
+        <translation>Draws each method&apos;s contour for the entries, with a legend, and tabulates length, efficiency, thrust and wall area</translation>
+    </message>
+    <message>
+        <source>Como a simulação começa: do escoamento 1-D isentrópico de cada célula, ou de um bocal cheio de gás rarefeito</source>
+        <translation>How the run starts: from the isentropic 1-D flow in each cell, or from a nozzle filled with rarefied gas</translation>
+    </message>
+    <message>
+        <source>Escoamento 1-D isentrópico</source>
+        <translation>Isentropic 1-D flow</translation>
+    </message>
+    <message>
+        <source>Bocal cheio de gás rarefeito</source>
+        <translation>Nozzle filled with rarefied gas</translation>
+    </message>
+    <message>
+        <source>Início da simulação</source>
+        <translation>Start of the run</translation>
+    </message>
+    <message>
+        <source>, faltam no máximo cerca de %1 s</source>
+        <translation>, at most about %1 s left</translation>
     </message>
 </context>
 </TS>
