@@ -107,7 +107,9 @@ double DownstreamArcSlope(double x);
 // of Mach mach: rho V r^2 / (rho0 a0).
 double UniformMassFlux(double mach, double gamma);
 
-// The largest wall angle the downstream throat arc is followed to.
+// The largest wall angle the downstream throat arc is followed to; a contour
+// needing more would be no bell any more (no gamma and area ratio of this
+// tool come near).
 inline constexpr double kLargestArcAngle = 1.3962634015954636;  // 80 degrees
 
 // The supersonic Mach number of area ratio A/A* (at least 1).
