@@ -14,6 +14,7 @@
 #include "core/profile_reader.h"
 #include "core/text_format.h"
 #include "ui/contour_method_menu.h"
+#include "ui/language.h"
 #include "ui/main_window.h"
 #include "ui/menu_items.h"
 #include "ui/ui_text.h"
@@ -23,18 +24,32 @@ namespace {
 
 struct ComparedMethod {
     moc::ContourMethod method;
-    const char* name;  // legend and table
+    const char* name;     // legend and table, Portuguese
+    const char* english;  // the same in an English window
     TColor color;
 };
 
 constexpr ComparedMethod kCompared[] = {
-    {moc::ContourMethod::Chart, "Parábola do gráfico", clBlack},
-    {moc::ContourMethod::Parabola, "Melhor parábola", clBlue},
-    {moc::ContourMethod::Toc, "TOC", clRed},
-    {moc::ContourMethod::Tic, "TIC", clGreen},
-    {moc::ContourMethod::Ideal, "Ideal", clNavy},
-    {moc::ContourMethod::Cone, "Cone 15°", clGray},
+    {moc::ContourMethod::Chart, "Parábola do gráfico", "Chart parabola", clBlack},
+    {moc::ContourMethod::Parabola, "Melhor parábola", "Best parabola", clBlue},
+    {moc::ContourMethod::Toc, "TOC", "TOC", clRed},
+    {moc::ContourMethod::Tic, "TIC", "TIC", clGreen},
+    {moc::ContourMethod::Ideal, "Ideal", "Ideal", clNavy},
+    {moc::ContourMethod::Cone, "Cone 15°", "15° cone", clGray},
 };
+
+bool English() { return CurrentLanguage() == Language::English; }
+const char* NameOf(const ComparedMethod& entry) { return English() ? entry.english : entry.name; }
+
+// The table's columns are padded by characters, and printf pads by bytes:
+// a name with accents gets one more byte of padding per two-byte character.
+std::string Padded(const char* name, int width) {
+    std::string text = name;
+    int characters = 0;
+    for (const char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    if (characters < width) text.append(std::size_t(width - characters), ' ');
+    return text;
+}
 
 // Sea level, and the chamber pressure of the summary's defaults.
 constexpr double kSeaLevelBar = 1.01325;
@@ -46,13 +61,14 @@ std::string Row(const ComparedMethod& entry, const moc::DesignRequest& request, 
     try {
         design = moc::DesignProfile(own);
     } catch (const Error& error) {
-        return Format("%-20s recusado: %s\n", entry.name, error.Portuguese().c_str());
+        return Padded(NameOf(entry), 20) + (English() ? " refused: " + std::string(error.what())
+                                                     : " recusado: " + error.Portuguese()) + "\n";
     }
     const ProfileTable profile = ParseProfileText(design.profileText, entry.name);
     for (int point = 1; point <= profile.Count; ++point) {
         series->AddXY(profile.X[std::size_t(point)], profile.Y[std::size_t(point)], "", entry.color);
     }
-    series->Line()->setName(QString::fromUtf8(entry.name));
+    series->Line()->setName(QString::fromUtf8(NameOf(entry)));
     const DesignSummary summary = SummarizeDesign(profile, FlowConditions{}, entry.name);
     std::string figures = "        -        -        -";
     try {
@@ -65,8 +81,8 @@ std::string Row(const ComparedMethod& entry, const moc::DesignRequest& request, 
         // The analysis refuses this wall or is not available: the geometry
         // columns still stand.
     }
-    return Format("%-20s %9.3f %s %9.2f %11.2f\n", entry.name, summary.length, figures.c_str(),
-                  double(design.thetaS), summary.wallArea);
+    return Padded(NameOf(entry), 20) + Format(" %9.3f %s %9.2f %11.2f\n", summary.length, figures.c_str(),
+                                              double(design.thetaS), summary.wallArea);
 }
 
 void Compare(TForm1& form) {
@@ -80,12 +96,20 @@ void Compare(TForm1& form) {
     TCustomAxisPanel* const chart = form.Chart1;
     chart->SetKind(ChartKind::Contour);
     for (int series = 0; series < chart->SeriesCount(); ++series) chart->GetSeries(series)->Clear();
-    std::string table = Format(
-        "Comparação dos contornos: diâmetro %g cm, comprimento %g %%, epsilon %g, gama %g\n"
-        "(eficiência e coeficientes de empuxo pela análise 2-D, p0 20 bar, ambiente %g bar)\n\n"
-        "%-20s %9s %9s %8s %8s %9s %11s\n",
-        double(request.diameter), double(request.lengthPercent), double(request.epsilon), request.gamma,
-        kSeaLevelBar, "método", "compr.cm", "eficiên.", "Cf vácuo", "Cf nível", "thetas", "área cm2");
+    std::string table =
+        English()
+            ? Format("Contours compared: diameter %g cm, length %g %%, epsilon %g, gamma %g\n"
+                     "(efficiency and thrust coefficients by the 2-D analysis, p0 20 bar, ambient %g bar)\n\n"
+                     "%-20s %9s %9s %8s %8s %9s %11s\n",
+                     double(request.diameter), double(request.lengthPercent), double(request.epsilon),
+                     request.gamma, kSeaLevelBar, "method", "length cm", "effic.", "Cf vac.", "Cf amb.",
+                     "theta_s", "area cm2")
+            : Format("Comparação dos contornos: diâmetro %g cm, comprimento %g %%, epsilon %g, gama %g\n"
+                     "(eficiência e coeficientes de empuxo pela análise 2-D, p0 20 bar, ambiente %g bar)\n\n"
+                     "%s %9s %s %8s %8s %9s %11s\n",
+                     double(request.diameter), double(request.lengthPercent), double(request.epsilon),
+                     request.gamma, kSeaLevelBar, Padded("método", 20).c_str(), "compr.cm",
+                     " eficiên.", "Cf vácuo", "Cf nível", "thetas", "área cm2");
     int series = 0;
     for (const ComparedMethod& entry : kCompared) {
         table += Row(entry, request, chart->GetSeries(series++));

@@ -11,6 +11,7 @@
 
 #include "characteristics/contour_methods.h"
 #include "core/conical_contour.h"
+#include "ui/language.h"
 #include "ui/main_window.h"
 #include "ui_test_support.h"
 
@@ -135,6 +136,43 @@ private slots:
                  int(ComputeConicalPoints(2.5f, ComputeConicalGeometry(2.5f, 20.0f)).size()));
         Click(form.Button2);
         QVERIFY(!form.Chart1->chart()->legend()->isVisible());
+    }
+
+    // The table and the legend in the window's language, its columns lined
+    // up by characters (accented names are wider in bytes), and a method
+    // that cannot design these entries (Rao's TOC at epsilon 35, 70 %,
+    // gamma 1.4) named with its reason.
+    void comparisonSpeaksTheWindowsLanguageInAlignedColumns() {
+        for (const Language language : {Language::Portuguese, Language::English}) {
+            InstallLanguage(language);
+            const bool english = language == Language::English;
+            ErrorRecorder errors;
+            TForm1 form;
+            form.show();
+            form.Edit3->SetText("35");
+            form.ComboBox1->SetItemIndex(1);  // 70 %
+            ChooseMenuItem(form.MenuBar1, english ? "Design" : "Projeto",
+                           english ? "Compare contours" : "Comparar contornos");
+            QCOMPARE(errors.Messages().size(), std::size_t(0));
+            const QStringList rows = QString::fromStdString(form.Memo1->GetText()).split('\n');
+            const QString chart = QString::fromUtf8(english ? "Chart parabola" : "Parábola do gráfico");
+            const QString tic = QStringLiteral("TIC");
+            const QString refusal = QString::fromUtf8(english ? "TOC                  refused: a thrust-optimised"
+                                                              : "TOC                  recusado: um contorno");
+            QString chartRow, ticRow;
+            bool refused = false;
+            for (const QString& row : rows) {
+                if (row.startsWith(chart)) chartRow = row;
+                if (row.startsWith(tic)) ticRow = row;
+                refused = refused || row.startsWith(refusal);
+            }
+            QVERIFY2(refused, qPrintable(rows.join('\n')));
+            QVERIFY(!chartRow.isEmpty() && !ticRow.isEmpty());
+            QCOMPARE(chartRow.indexOf('.'), ticRow.indexOf('.'));
+            QCOMPARE(chartRow.size(), ticRow.size());
+            QCOMPARE(form.Chart1->GetSeries(0)->Line()->name(), chart);
+        }
+        InstallLanguage(Language::Portuguese);
     }
 
 private:
