@@ -60,7 +60,7 @@ std::string GText(double value) {
 
 }  // namespace
 
-std::string FormatSweepText(const SweepResult& result) {
+std::string FormatSweepText(const SweepResult& result, const std::string& refused) {
     static const char* const kColumns[] = {"method",     "epsilon",   "length_%",   "length_cm",
                                            "saved_cm",   "efficiency", "cf_vacuum", "cf_ambient",
                                            "sep_x_cm",   "exit_deg",  "wall_cm2"};
@@ -74,7 +74,7 @@ std::string FormatSweepText(const SweepResult& result) {
         AppendPadded(out, GText(r.epsilon), kWidth);
         if (r.Refused()) {
             AppendPadded(out, GText(r.lengthPercent), kWidth);
-            out += "refused: " + r.error + "\n";
+            out += refused + r.error + "\n";
             continue;
         }
         for (const double value : {double(r.lengthPercent), r.lengthCm, r.lengthSavedCm, r.efficiency,

@@ -100,8 +100,9 @@ std::vector<float> ParseSweepNumbers(const std::string& text, const std::string&
 std::vector<ContourMethod> ParseSweepMethods(const std::string& text);
 
 // The rows as a table of text, one line each, with a header line; an
-// incomplete result ends with a line saying so.
-std::string FormatSweepText(const SweepResult& result);
+// incomplete result ends with a line saying so. A refused row reads refused
+// then its error (the window's Portuguese table gives its own word).
+std::string FormatSweepText(const SweepResult& result, const std::string& refused = "refused: ");
 
 // The rows as CSV: a header line, then one line per row (the error quoted).
 std::string FormatSweepCsv(const SweepResult& result);

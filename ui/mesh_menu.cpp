@@ -72,7 +72,7 @@ void MakeMesh(TForm1& form) {
         return;
     }
     const MeshFace face = ReadMeshFace(result.meshPath, result.format, "axi_symm-r");
-    const QString caption = QString::fromUtf8("%1: face axi_symm-r, %2 células")
+    const QString caption = Ui::tr("%1: face axi_symm-r, %2 células")
                                 .arg(QString::fromStdString(result.meshPath))
                                 .arg(result.summary.cells);
     form.Image1->GetPicture()->Assign(DrawMeshFace(face, form.Image1->size(), caption));

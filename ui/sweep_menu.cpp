@@ -19,6 +19,8 @@
 #include "ui/main_window.h"
 #include "ui/menu_items.h"
 #include "ui/sweep_chart.h"
+#include "ui/ui_text.h"
+#include "ui/language.h"
 
 namespace bellnozzle::ui {
 namespace {
@@ -39,24 +41,25 @@ class SweepDialog : public QDialog {
 public:
     explicit SweepDialog(TForm1& form) : QDialog(&form) {
         setObjectName("DialogEstudo");
-        setWindowTitle(QString::fromUtf8("Estudo de comprimento"));
+        setWindowTitle(Ui::tr("Estudo de comprimento"));
         auto* layout = new QFormLayout(this);
         auto entry = [&](const char* name, const char* label, const QString& text) {
             auto* edit = new QLineEdit(text, this);
             edit->setObjectName(name);
-            layout->addRow(QString::fromUtf8(label), edit);
+            layout->addRow(Ui::tr(label), edit);
             return edit;
         };
-        diameter = entry("EditDiametro", "Diâmetro da garganta (cm)", form.Edit1->text());
-        epsilons = entry("EditEpsilons", "Epsilon (lista, ou A:B:PASSO)", form.Edit3->text());
-        lengths = entry("EditComprimentos", "Comprimentos (% do cone)", "60:100:10");
-        methods = entry("EditMetodos", "Métodos (chart, cone, ideal, tic, parabola, toc)", "chart,cone");
-        gamma = entry("EditGama", "Gama (cp/cv)", "1.4");
-        chamber = entry("EditPressao", "Pressão na câmara (bar)", "20");
-        ambient = entry("EditAmbiente", "Pressão ambiente (bar)", "1.01325");
+        diameter = entry("EditDiametro", QT_TRANSLATE_NOOP("Ui", "Diâmetro da garganta (cm)"), form.Edit1->text());
+        epsilons = entry("EditEpsilons", QT_TRANSLATE_NOOP("Ui", "Epsilon (lista, ou A:B:PASSO)"), form.Edit3->text());
+        lengths = entry("EditComprimentos", QT_TRANSLATE_NOOP("Ui", "Comprimentos (% do cone)"), "60:100:10");
+        methods = entry("EditMetodos", QT_TRANSLATE_NOOP("Ui", "Métodos (chart, cone, ideal, tic, parabola, toc)"),
+                        "chart,cone");
+        gamma = entry("EditGama", QT_TRANSLATE_NOOP("Ui", "Gama (cp/cv)"), "1.4");
+        chamber = entry("EditPressao", QT_TRANSLATE_NOOP("Ui", "Pressão na câmara (bar)"), "20");
+        ambient = entry("EditAmbiente", QT_TRANSLATE_NOOP("Ui", "Pressão ambiente (bar)"), "1.01325");
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-        buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8("Calcular"));
-        buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8("Cancelar"));
+        buttons->button(QDialogButtonBox::Ok)->setText(Ui::tr("Calcular"));
+        buttons->button(QDialogButtonBox::Cancel)->setText(Ui::tr("Cancelar"));
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
         connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
         layout->addRow(buttons);
@@ -83,7 +86,7 @@ public:
 // Runs the sweep on a thread of its own while a progress dialog, whose
 // button stops it, keeps the window responsive.
 moc::SweepResult RunWithProgress(TForm1& form, const moc::SweepRequest& request) {
-    QProgressDialog progress(QString::fromUtf8("Projetando e analisando..."), QString::fromUtf8("Parar"), 0, 1000,
+    QProgressDialog progress(Ui::tr("Projetando e analisando..."), Ui::tr("Parar"), 0, 1000,
                              &form);
     progress.setObjectName("ProgressoEstudo");
     progress.setWindowModality(Qt::WindowModal);
@@ -120,7 +123,8 @@ void RunSweepItem(TForm1& form) {
     const moc::SweepRequest request = dialog.Request();
     const moc::SweepResult result = RunWithProgress(form, request);
     form.Image1->GetPicture()->Assign(
-        DrawSweepChart(result, QSize(form.Image1->Width(), form.Image1->Height()), true));
+        DrawSweepChart(result, QSize(form.Image1->Width(), form.Image1->Height()),
+                       CurrentLanguage() != Language::English));
     form.Image1->PictureChanged();
     form.Memo1->setPlainText(QString::fromStdString(SweepTableText(result)));
 }
@@ -128,10 +132,11 @@ void RunSweepItem(TForm1& form) {
 }  // namespace
 
 std::string SweepTableText(const moc::SweepResult& result) {
+    if (CurrentLanguage() == Language::English) return moc::FormatSweepText(result);
     moc::SweepResult shown = result;
     shown.complete = true;
     for (moc::SweepRow& row : shown.rows) row.error = row.errorPortuguese;
-    std::string text = moc::FormatSweepText(shown);
+    std::string text = moc::FormatSweepText(shown, "recusado: ");
     if (!result.complete) {
         text += Format("incompleto: parado após %zu de %lld projetos\n", result.rows.size(), result.total);
     }
@@ -139,7 +144,10 @@ std::string SweepTableText(const moc::SweepResult& result) {
 }
 
 void AddSweepMenuItem(TForm1& form) {
-    AddMenuItem(form.MenuProjeto, "Estudo de comprimento...", [&form] { RunSweepItem(form); });
+    AddMenuItem(form.MenuProjeto, QT_TRANSLATE_NOOP("Ui", "Estudo de comprimento..."),
+                QT_TRANSLATE_NOOP("Ui", "Projeta e analisa cada método em cada epsilon e comprimento pedidos: o "
+                                        "gráfico de eficiência contra comprimento e a tabela no painel de texto"),
+                [&form] { RunSweepItem(form); });
 }
 
 }  // namespace bellnozzle::ui

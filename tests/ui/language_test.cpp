@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+
 #include "ui/language.h"
 #include "ui/main_window.h"
 #include "ui_test_support.h"
@@ -74,6 +76,45 @@ private slots:
         for (const auto& [label, entry] : {std::pair<QWidget*, QWidget*>{form.Label1, form.Edit1},
                                            {form.Label5, form.Edit2}, {form.Label6, form.Edit4}}) {
             QVERIFY(label->geometry().right() < entry->geometry().left());
+        }
+    }
+
+    // Every menu, item and tooltip of an English window is English: none
+    // reads as in the Portuguese window (an item added without marking its
+    // caption for translation would) but names alike in both, and none keeps
+    // a letter only Portuguese writes. The language menu names each language
+    // in its own.
+    void everyMenuItemOfTheEnglishWindowIsEnglish() {
+        const auto texts = [](Language language) {
+            InstallLanguage(language);
+            TForm1 form;
+            QStringList out;
+            std::function<void(QMenu*)> walk = [&](QMenu* menu) {
+                if (menu->objectName() == QStringLiteral("MenuIdioma")) return;
+                for (QAction* item : menu->actions()) {
+                    if (item->isSeparator()) continue;
+                    out << item->text() << item->toolTip();
+                    if (item->menu() != nullptr) walk(item->menu());
+                }
+            };
+            for (QAction* top : form.MenuBar1->actions()) {
+                if (top->menu() != nullptr) walk(top->menu());
+            }
+            return out;
+        };
+        const QStringList portuguese = texts(Language::Portuguese), english = texts(Language::English);
+        InstallLanguage(Language::Portuguese);
+        QCOMPARE(english.size(), portuguese.size());
+        QVERIFY(english.size() > 60);
+        const QStringList alike = {"TOC", "TIC", "Ideal", "DXF", "SVG", "CSV", "STEP", "STL", "OpenFOAM", "Gmsh",
+                                   "POV-Ray", "blockMesh", "gmesh", "PovRay"};
+        const QString portugueseLetters = QString::fromUtf8("ãõçáéíóúâêôàÁÉÍÓÚÇÃ");
+        for (qsizetype i = 0; i < english.size(); ++i) {
+            const QString& text = english[i];
+            bool named = false;
+            for (const QString& name : alike) named = named || QString(text).remove(QChar(0x26)).startsWith(name);
+            if (!text.isEmpty() && text == portuguese[i] && !named) QFAIL(qPrintable("not translated: " + text));
+            for (const QChar letter : text) QVERIFY2(!portugueseLetters.contains(letter), qPrintable(text));
         }
     }
 

@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "characteristics/trade_sweep.h"
+#include "ui/language.h"
 #include "ui/main_window.h"
 #include "ui/sweep_chart.h"
 #include "ui/sweep_menu.h"
@@ -78,6 +79,41 @@ private slots:
         QCOMPARE(form.Memo1->GetText(), SweepTableText(expected));
         const QImage shown = form.Image1->GetPicture()->Image();
         QVERIFY(shown == DrawSweepChart(expected, shown.size(), true));
+    }
+
+    // In an English window the item, the dialog and the table speak
+    // English; in a Portuguese one a refused row says "recusado" with the
+    // Portuguese reason (Rao's TOC at epsilon 50 and 60 %, gamma 1.4).
+    void speaksTheWindowsLanguage() {
+        for (const Language language : {Language::English, Language::Portuguese}) {
+            InstallLanguage(language);
+            const bool english = language == Language::English;
+            ErrorRecorder errors;
+            TForm1 form;
+            form.show();
+            QString title;
+            AnswerNextDialog([&](QDialog* dialog) {
+                title = dialog->windowTitle();
+                Type(dialog, "EditEpsilons", "50");
+                Type(dialog, "EditComprimentos", "60");
+                Type(dialog, "EditMetodos", "toc");
+                dialog->accept();
+            });
+            ChooseMenuItem(form.MenuBar1, english ? "Design" : "Projeto",
+                           english ? "Length study..." : kSweepItem);
+            QCOMPARE(errors.Messages().size(), std::size_t(0));
+            QCOMPARE(title, QString::fromUtf8(english ? "Length study" : "Estudo de comprimento"));
+            const std::string table = form.Memo1->GetText();
+            const std::string refusal = english ? "refused: a thrust-optimised" : "recusado: um contorno";
+            QVERIFY2(table.find(refusal) != std::string::npos, table.c_str());
+            const QImage shown = form.Image1->GetPicture()->Image();
+            moc::SweepRequest request;
+            request.epsilons = {50};
+            request.lengthPercents = {60};
+            request.methods = {moc::ContourMethod::Toc};
+            QVERIFY(shown == DrawSweepChart(moc::RunSweep(request), shown.size(), !english));
+        }
+        InstallLanguage(Language::Portuguese);
     }
 
     void refusesAListItCannotReadAndChangesNothing() {

@@ -633,7 +633,7 @@
     </message>
     <message>
         <source>Malha Gmsh...</source>
-        <translation type="vanished">Gmsh mesh...</translation>
+        <translation>Gmsh mesh...</translation>
     </message>
     <message>
         <source>A versão, o que o programa faz e a licença</source>
@@ -714,6 +714,50 @@ POV-Ray scene: %2
     <message>
         <source>, faltam no máximo cerca de %1 s</source>
         <translation>, at most about %1 s left</translation>
+    </message>
+    <message>
+        <source>Estudo de comprimento</source>
+        <translation>Length study</translation>
+    </message>
+    <message>
+        <source>Diâmetro da garganta (cm)</source>
+        <translation>Throat diameter (cm)</translation>
+    </message>
+    <message>
+        <source>Epsilon (lista, ou A:B:PASSO)</source>
+        <translation>Epsilon (list, or A:B:STEP)</translation>
+    </message>
+    <message>
+        <source>Comprimentos (% do cone)</source>
+        <translation>Lengths (% of the cone)</translation>
+    </message>
+    <message>
+        <source>Métodos (chart, cone, ideal, tic, parabola, toc)</source>
+        <translation>Methods (chart, cone, ideal, tic, parabola, toc)</translation>
+    </message>
+    <message>
+        <source>Pressão ambiente (bar)</source>
+        <translation>Ambient pressure (bar)</translation>
+    </message>
+    <message>
+        <source>Calcular</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Projetando e analisando...</source>
+        <translation>Designing and analysing...</translation>
+    </message>
+    <message>
+        <source>Estudo de comprimento...</source>
+        <translation>Length study...</translation>
+    </message>
+    <message>
+        <source>Projeta e analisa cada método em cada epsilon e comprimento pedidos: o gráfico de eficiência contra comprimento e a tabela no painel de texto</source>
+        <translation>Designs and analyses each method at each epsilon and length asked: the chart of efficiency against length and the table in the text pane</translation>
+    </message>
+    <message>
+        <source>%1: face axi_symm-r, %2 células</source>
+        <translation>%1: face axi_symm-r, %2 cells</translation>
     </message>
 </context>
 </TS>

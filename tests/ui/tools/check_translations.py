@@ -32,8 +32,9 @@ def main():
         done = translation is not None and translation.get('type') is None and (translation.text or '')
         translated[message.findtext('source')] = bool(done)
     missing = []
-    for source in sorted((root / 'ui').glob('*.cpp')):
-        code = source.read_text(encoding='utf-8')
+    for source in sorted(list((root / 'ui').glob('*.cpp')) + list((root / 'ui').glob('*.h'))):
+        # Comment lines (examples of the marks in the headers) are no texts.
+        code = re.sub(r'(?m)^\s*//.*$', '', source.read_text(encoding='utf-8'))
         for mark in MARKS:
             for match in mark.finditer(code):
                 text = joined(match.group(1))
