@@ -1,17 +1,14 @@
 #include "ui/analysis_menu.h"
 
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include <algorithm>
 #include <cmath>
 
 #include "characteristics/analysis_report.h"
 #include "core/design_summary.h"
-#include "core/entry_conversion.h"
 #include "core/file_names.h"
 #include "core/profile_reader.h"
 #include "core/text_format.h"
@@ -25,15 +22,10 @@
 namespace bellnozzle::ui {
 namespace {
 
-// One number of the dialog; "0,5" as a Portuguese desktop types it reads as
-// 0.5.
+// One number of the dialog, or a refusal that marks its entry.
 double ReadNumber(QLineEdit* field, const char* english, const char* portuguese) {
-    std::string text = field->text().trimmed().toStdString();
-    if (text.find('.') == std::string::npos && std::count(text.begin(), text.end(), ',') == 1) {
-        text[text.find(',')] = '.';
-    }
     double value = 0;
-    if (!ParseNumber(text, value)) {
+    if (!ReadDialogNumber(field, value)) {
         throw FieldRefusal(field, Format("%s needs a number", english), Format("%s precisa de um número", portuguese));
     }
     return value;
@@ -61,12 +53,7 @@ public:
                          QString::number(defaults.paBar));
         net_ = entry("EditCaracteristicas", QT_TRANSLATE_NOOP("Ui", "Características na linha inicial"),
                      QString::number(moc::kDefaultCharacteristics));
-        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-        buttons->button(QDialogButtonBox::Ok)->setText(Ui::tr("Analisar"));
-        buttons->button(QDialogButtonBox::Cancel)->setText(Ui::tr("Cancelar"));
-        connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-        connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-        layout->addRow(buttons);
+        layout->addRow(MakeDialogButtons(this, Ui::tr("Analisar")));
         RestoreDialogFields(this);
     }
 

@@ -61,10 +61,8 @@ std::string FieldName(const QLineEdit* entry) {
 // A decimal entry of the dialog: the whole text a finite number; a decimal
 // comma, as a Portuguese desktop types it, reads as a point.
 double DialogNumber(QLineEdit* entry) {
-    std::string text = entry->text().trimmed().toStdString();
-    if (text.find('.') == std::string::npos) std::replace(text.begin(), text.end(), ',', '.');
     double value = 0;
-    if (!ParseNumber(text, value)) {
+    if (!ReadDialogNumber(entry, value)) {
         const std::string name = FieldName(entry);
         throw FieldRefusal(entry, "\"" + name + "\" needs a number", "\"" + name + "\" precisa de um número");
     }
@@ -126,12 +124,7 @@ public:
         replace->setObjectName("CheckSubstituir");
         replace->setProperty("notRemembered", true);
         layout->addRow(replace);
-        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-        buttons->button(QDialogButtonBox::Ok)->setText(Ui::tr("Gravar"));
-        buttons->button(QDialogButtonBox::Cancel)->setText(Ui::tr("Cancelar"));
-        connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-        connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-        layout->addRow(buttons);
+        layout->addRow(MakeDialogButtons(this, Ui::tr("Gravar")));
         RestoreDialogFields(this);
     }
 

@@ -3,8 +3,14 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 
+#include <algorithm>
+#include <string>
+
+#include "core/entry_conversion.h"
+#include "ui/ui_text.h"
 #include "ui/vcl_layer.h"
 
 namespace bellnozzle::ui {
@@ -89,6 +95,23 @@ void RememberDialogFields(QWidget* dialog) {
             settings.setValue(Key(dialog, field), button->isChecked());
         }
     }
+}
+
+bool ReadDialogNumber(const QLineEdit* entry, double& value) {
+    std::string text = entry->text().trimmed().toStdString();
+    if (text.find('.') == std::string::npos && std::count(text.begin(), text.end(), ',') == 1) {
+        text[text.find(',')] = '.';
+    }
+    return ParseNumber(text, value);
+}
+
+QDialogButtonBox* MakeDialogButtons(QDialog* dialog, const QString& okText) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+    buttons->button(QDialogButtonBox::Ok)->setText(okText);
+    buttons->button(QDialogButtonBox::Cancel)->setText(Ui::tr("Cancelar"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return buttons;
 }
 
 }  // namespace bellnozzle::ui

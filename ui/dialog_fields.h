@@ -6,6 +6,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QString>
 #include <QWidget>
 
 #include <functional>
@@ -39,5 +42,14 @@ void RememberDialogFields(QWidget* dialog);
 
 // Marks a field refused, as ReadOrMark does.
 void MarkRefused(QWidget* field);
+
+// The whole text of entry, spaces around it aside, as one finite number; a
+// decimal comma, as a Portuguese desktop types it, reads as a point. false
+// when it is none.
+bool ReadDialogNumber(const QLineEdit* entry, double& value);
+
+// The dialog's OK and Cancel buttons, OK captioned okText (Cancel in the
+// window's language), wired to accept and reject; the caller lays them out.
+QDialogButtonBox* MakeDialogButtons(QDialog* dialog, const QString& okText);
 
 }  // namespace bellnozzle::ui

@@ -28,22 +28,13 @@ const struct {
 
 QString Text(const char* source) { return Ui::tr(source); }
 
-// "0,5" as a Portuguese desktop user types it reads as 0.5.
-bool ReadEntry(const QLineEdit* edit, double& value) {
-    std::string text = edit->text().toStdString();
-    if (text.find('.') == std::string::npos && std::count(text.begin(), text.end(), ',') == 1) {
-        text[text.find(',')] = '.';
-    }
-    return ParseNumber(text, value);
-}
-
 [[noreturn]] void Refuse(QLineEdit* field, const std::string& english, const std::string& portuguese) {
     throw FieldRefusal(field, english, portuguese);
 }
 
 int ReadCount(QLineEdit* edit, const char* what) {
     double value = 0.0;
-    if (!ReadEntry(edit, value) || value != std::floor(value) || value < 1.0 || value > kMaxCellsPerDirection) {
+    if (!ReadDialogNumber(edit, value) || value != std::floor(value) || value < 1.0 || value > kMaxCellsPerDirection) {
         Refuse(edit, Format("the %s cell count must be a whole number from 1 to %d", what, kMaxCellsPerDirection),
                Format("o número de células %s deve ser inteiro, de 1 a %d",
                       std::string(what) == "axial" ? "axiais" : "radiais", kMaxCellsPerDirection));
@@ -126,7 +117,7 @@ MeshScriptSettings MeshDialog::Settings() const {
     MeshScriptSettings settings;
     settings.format = kFormats[std::max(0, FormatBox->currentIndex())].format;
     if (FixedSize->isChecked()) {
-        if (!ReadEntry(SizeEdit, settings.size) || !(settings.size > 0.0)) {
+        if (!ReadDialogNumber(SizeEdit, settings.size) || !(settings.size > 0.0)) {
             Refuse(SizeEdit, "the mesh size must be a length above 0 (cm)",
                    "o tamanho da malha deve ser um comprimento maior que 0 (cm)");
         }

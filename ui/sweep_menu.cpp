@@ -20,6 +20,7 @@
 #include "ui/menu_items.h"
 #include "ui/sweep_chart.h"
 #include "ui/ui_text.h"
+#include "ui/dialog_fields.h"
 #include "ui/language.h"
 
 namespace bellnozzle::ui {
@@ -28,10 +29,8 @@ namespace {
 // The whole entry one finite number; a decimal comma, as a Portuguese
 // desktop types it, reads as a point.
 double DialogNumber(const QLineEdit* entry, const char* english, const char* portuguese) {
-    std::string text = entry->text().trimmed().toStdString();
-    if (text.find('.') == std::string::npos) std::replace(text.begin(), text.end(), ',', '.');
     double value = 0;
-    if (!ParseNumber(text, value)) {
+    if (!ReadDialogNumber(entry, value)) {
         throw Error(std::string(english) + " needs a number", std::string(portuguese) + " precisa de um número");
     }
     return value;
@@ -57,12 +56,7 @@ public:
         gamma = entry("EditGama", QT_TRANSLATE_NOOP("Ui", "Gama (cp/cv)"), "1.4");
         chamber = entry("EditPressao", QT_TRANSLATE_NOOP("Ui", "Pressão na câmara (bar)"), "20");
         ambient = entry("EditAmbiente", QT_TRANSLATE_NOOP("Ui", "Pressão ambiente (bar)"), "1.01325");
-        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-        buttons->button(QDialogButtonBox::Ok)->setText(Ui::tr("Calcular"));
-        buttons->button(QDialogButtonBox::Cancel)->setText(Ui::tr("Cancelar"));
-        connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-        connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-        layout->addRow(buttons);
+        layout->addRow(MakeDialogButtons(this, Ui::tr("Calcular")));
     }
 
     // Decimal commas are read in the single numbers only: a list separates
