@@ -90,17 +90,26 @@ DesignedProfile DesignIdeal(const DesignRequest& request) {
     return out;
 }
 
-DesignedProfile DesignTic(const DesignRequest& request) {
+// A wall by characteristics ending at the requested length (per cent of the
+// cone; in throat radii for design), written as the ideal nozzle's file is.
+DesignedProfile DesignToLength(const DesignRequest& request, ContourMethod method,
+                               DesignedWall (*design)(double gamma, double epsilon, double length)) {
     DesignedProfile out;
-    out.method = ContourMethod::Tic;
+    out.method = method;
     out.Rt = static_cast<float>(double(request.diameter) * 0.5);
     const float cone = ReferenceConeLength(out.Rt, request.epsilon);
     const double length = double(cone) * double(request.lengthPercent) * 0.01 / double(out.Rt);
-    const DesignedWall wall = DesignTruncatedIdealWall(request.gamma, request.epsilon, length);
+    const DesignedWall wall = design(request.gamma, request.epsilon, length);
     out.profileText = FormatDesignedProfile(out.Rt, request.epsilon, request.lengthPercent, wall);
     out.thetaN = static_cast<float>(wall.theta.front() * 180.0 / 3.141592653589793);
     out.thetaS = static_cast<float>(wall.theta.back() * 180.0 / 3.141592653589793);
     return out;
+}
+
+DesignedProfile DesignTic(const DesignRequest& request) {
+    return DesignToLength(request, ContourMethod::Tic, [](double gamma, double epsilon, double length) {
+        return DesignTruncatedIdealWall(gamma, epsilon, length);
+    });
 }
 
 // The chart's construction with the angles the analysis finds best.
@@ -118,16 +127,9 @@ DesignedProfile DesignBestParabola(const DesignRequest& request) {
 
 // Rao's contour ending at the requested length and area ratio.
 DesignedProfile DesignToc(const DesignRequest& request) {
-    DesignedProfile out;
-    out.method = ContourMethod::Toc;
-    out.Rt = static_cast<float>(double(request.diameter) * 0.5);
-    const float cone = ReferenceConeLength(out.Rt, request.epsilon);
-    const double length = double(cone) * double(request.lengthPercent) * 0.01 / double(out.Rt);
-    const DesignedWall wall = DesignThrustOptimizedWall(request.gamma, request.epsilon, length);
-    out.profileText = FormatDesignedProfile(out.Rt, request.epsilon, request.lengthPercent, wall);
-    out.thetaN = static_cast<float>(wall.theta.front() * 180.0 / 3.141592653589793);
-    out.thetaS = static_cast<float>(wall.theta.back() * 180.0 / 3.141592653589793);
-    return out;
+    return DesignToLength(request, ContourMethod::Toc, [](double gamma, double epsilon, double length) {
+        return DesignThrustOptimizedWall(gamma, epsilon, length);
+    });
 }
 
 void RequireGamma(double gamma) {

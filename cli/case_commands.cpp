@@ -12,6 +12,7 @@
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/number_option.h"
 #include "cli/option_flags.h"
 #include "cli/report_table.h"
 #include "core/entry_conversion.h"
@@ -153,21 +154,8 @@ int PrintReport(const std::string& caseDir, bool json, const std::string& png) {
     return kExitOk;
 }
 
-// The whole text must be a finite decimal number: an option that is mistyped
-// must not run a case of other conditions than meant.
-double NumberOption(const ParsedOptions& options, const char* name, double fallback) {
-    const auto found = options.values.find(name);
-    if (found == options.values.end()) return fallback;
-    double value = 0;
-    if (!ParseNumber(found->second, value)) {
-        throw Error("--" + std::string(name) + " needs a finite decimal number, not '" + found->second + "'",
-                    "--" + std::string(name) + " precisa de um número decimal finito");
-    }
-    return value;
-}
-
 int CountOption(const ParsedOptions& options, const char* name, int fallback) {
-    const double value = NumberOption(options, name, fallback);
+    const double value = NumberOr(options, name, fallback);
     if (value != std::floor(value) || value < -2e9 || value > 2e9) {
         throw Error("--" + std::string(name) + " needs a whole number, not '" + options.values.at(name) + "'",
                     "--" + std::string(name) + " precisa de um número inteiro");
@@ -193,10 +181,10 @@ int RunCaseCommand(const Args& arguments) {
     const std::string caseDir = OptionOr(options, "out", PathIn(dir, kDefaultCaseFolderName));
     try {
         CaseSettings settings;
-        settings.gas.chamberPressure = NumberOption(options, "p0", 20) * 1e5;
-        settings.gas.chamberTemperature = NumberOption(options, "T0", 3000);
-        settings.gas.gamma = NumberOption(options, "gamma", 1.4);
-        settings.gas.molarMass = NumberOption(options, "molar-mass", 28.96);
+        settings.gas.chamberPressure = NumberOr(options, "p0", 20) * 1e5;
+        settings.gas.chamberTemperature = NumberOr(options, "T0", 3000);
+        settings.gas.gamma = NumberOr(options, "gamma", 1.4);
+        settings.gas.molarMass = NumberOr(options, "molar-mass", 28.96);
         settings.axialCells = CountOption(options, "nx", 100);
         settings.radialCells = CountOption(options, "ny", 20);
         settings.processes = CountOption(options, "np", 1);

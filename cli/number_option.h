@@ -10,4 +10,9 @@ namespace bellnozzle::cli {
 // on stderr, when its value is not a finite decimal number.
 bool NumberOption(const ParsedOptions& options, const char* name, double& value);
 
+// The option's value, or fallback when it was not given; throws Error when
+// the value is not a finite decimal number (a mistyped option must not run
+// other conditions than meant).
+double NumberOr(const ParsedOptions& options, const char* name, double fallback);
+
 }  // namespace bellnozzle::cli

@@ -12,6 +12,7 @@
 #include "characteristics/trade_sweep.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/number_option.h"
 #include "cli/option_flags.h"
 #include "cli/sweep_cases.h"
 #include "core/entry_conversion.h"
@@ -85,17 +86,6 @@ private:
     struct sigaction previousInt_ {}, previousTerm_ {};
 };
 
-double NumberOption(const ParsedOptions& options, const char* name, double fallback) {
-    const auto found = options.values.find(name);
-    if (found == options.values.end()) return fallback;
-    double value = 0;
-    if (!ParseNumber(found->second, value)) {
-        throw Error("--" + std::string(name) + " needs a finite decimal number, not '" + found->second + "'",
-                    "--" + std::string(name) + " precisa de um número decimal finito");
-    }
-    return value;
-}
-
 int WholeNumber(const std::string& text, const std::string& what) {
     double value = 0;
     if (!ParseNumber(text, value) || value != std::floor(value) || value < 1 || value > 2e9) {
@@ -107,13 +97,13 @@ int WholeNumber(const std::string& text, const std::string& what) {
 
 moc::SweepRequest ReadRequest(const ParsedOptions& options) {
     moc::SweepRequest r;
-    r.diameter = static_cast<float>(NumberOption(options, "diameter", 5.0));
+    r.diameter = static_cast<float>(NumberOr(options, "diameter", 5.0));
     r.epsilons = moc::ParseSweepNumbers(OptionOr(options, "epsilon", "10"), "--epsilon");
     r.lengthPercents = moc::ParseSweepNumbers(OptionOr(options, "length", "60:100:10"), "--length");
     r.methods = moc::ParseSweepMethods(OptionOr(options, "method", "chart,cone"));
-    r.gamma = NumberOption(options, "gamma", 1.4);
-    r.p0Bar = NumberOption(options, "p0", 20.0);
-    r.paBar = NumberOption(options, "pa", 1.01325);
+    r.gamma = NumberOr(options, "gamma", 1.4);
+    r.p0Bar = NumberOr(options, "p0", 20.0);
+    r.paBar = NumberOr(options, "pa", 1.01325);
     return r;
 }
 

@@ -323,10 +323,7 @@ bool WriteAnalysisPicture(const moc::AnalysisResult& result, const std::string& 
     constexpr int kWidth = 1000;
     const QImage picture =
         DrawAnalysisImage(result, kWidth, AnalysisImageHeight(result, kWidth), PictureLanguage::English);
-    const QString reason = SavePictureWhole(picture, path, "PNG");
-    if (reason.isEmpty()) return true;
-    error = "cannot write the picture \"" + path + "\": " + reason.toStdString();
-    return false;
+    return SavePngWhole(picture, path, error);
 }
 
 }  // namespace bellnozzle::ui

@@ -41,4 +41,11 @@ QString SavePictureWhole(const QImage& picture, const std::string& path, const c
     return {};
 }
 
+bool SavePngWhole(const QImage& picture, const std::string& path, std::string& error) {
+    const QString reason = SavePictureWhole(picture, path, "PNG");
+    if (reason.isEmpty()) return true;
+    error = "cannot write the picture \"" + path + "\": " + reason.toStdString();
+    return false;
+}
+
 }  // namespace bellnozzle::ui

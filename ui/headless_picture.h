@@ -29,4 +29,8 @@ private:
 // old file only once complete. Gives the reason of a failure, empty when done.
 QString SavePictureWhole(const QImage& picture, const std::string& path, const char* format);
 
+// The headless commands' PNG: true when written; otherwise false, with
+// error the message the command prints.
+bool SavePngWhole(const QImage& picture, const std::string& path, std::string& error);
+
 }  // namespace bellnozzle::ui

@@ -99,10 +99,7 @@ bool WriteMachPicture(const std::string& caseDir, const std::string& path, std::
     const double aspect = 2 * field.maxR / std::max(field.maxX - field.minX, 1e-12);
     const int height = std::clamp(static_cast<int>((width - 138) * aspect) + 68, 200, 1400);
     const QImage picture = DrawMachImage(field, width, height);
-    const QString reason = SavePictureWhole(picture, path, "PNG");
-    if (reason.isEmpty()) return true;
-    error = "cannot write the picture \"" + path + "\": " + reason.toStdString();
-    return false;
+    return SavePngWhole(picture, path, error);
 }
 
 }  // namespace bellnozzle::ui

@@ -133,10 +133,7 @@ bool WriteRunPicture(const std::string& caseDir, const CaseReport& report, const
     }
     const HeadlessPainting painting;
     // Wide enough for the cells of a 100-cell axis.
-    const QString reason = SavePictureWhole(DrawRunPicture(field, report, 1000), path, "PNG");
-    if (reason.isEmpty()) return true;
-    error = "cannot write the picture \"" + path + "\": " + reason.toStdString();
-    return false;
+    return SavePngWhole(DrawRunPicture(field, report, 1000), path, error);
 }
 
 }  // namespace bellnozzle::ui

@@ -286,10 +286,7 @@ QImage DrawSweepChart(const moc::SweepResult& result, QSize size, bool portugues
 
 bool WriteSweepPicture(const moc::SweepResult& result, const std::string& path, std::string& error) {
     HeadlessPainting painting;
-    const QString failure = SavePictureWhole(DrawSweepChart(result, QSize(900, 720), false), path, "PNG");
-    if (failure.isEmpty()) return true;
-    error = "cannot write the picture \"" + path + "\": " + failure.toStdString();
-    return false;
+    return SavePngWhole(DrawSweepChart(result, QSize(900, 720), false), path, error);
 }
 
 }  // namespace bellnozzle::ui

@@ -34,16 +34,9 @@ constexpr const char* kAnalysisItem = "Análise 2-D (características)...";
 // after that (a refused entry) is handed to after and then cancelled.
 void AnswerAnalysisDialog(std::vector<std::pair<const char*, QString>> entries,
                           std::function<void(QDialog*)> after = {}) {
-    QTimer::singleShot(0, [entries = std::move(entries), after = std::move(after)] {
-        QTRY_VERIFY(qobject_cast<QDialog*>(QApplication::activeModalWidget()) != nullptr);
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    AnswerNextDialog([entries = std::move(entries), after = std::move(after)](QDialog* dialog) {
         QCOMPARE(dialog->objectName(), QStringLiteral("DialogAnalise"));
-        for (const auto& [name, text] : entries) {
-            auto* edit = dialog->findChild<QLineEdit*>(name);
-            QVERIFY2(edit != nullptr, name);
-            edit->clear();
-            QTest::keyClicks(edit, text);
-        }
+        for (const auto& [name, text] : entries) Type(dialog, name, text);
         dialog->accept();
         if (dialog->isVisible()) {
             if (after) after(dialog);

@@ -32,7 +32,7 @@ struct Answer {
 };
 
 // Fills in the dialog the next menu item opens and presses OK or Cancelar.
-void AnswerNextDialog(Answer answer) {
+void AnswerCadDialog(Answer answer) {
     auto* attempt = new QTimer;
     attempt->setInterval(10);
     QObject::connect(attempt, &QTimer::timeout, [attempt, answer] {
@@ -87,7 +87,7 @@ private slots:
             TForm1 form;
             form.show();
             Design(form);
-            AnswerNextDialog(c.answer);
+            AnswerCadDialog(c.answer);
             ChooseMenuItem(form.MenuBar1, "Exportar", c.item);
             const std::string name = std::string("nozzle.") + FormatExtension(c.format);
             QVERIFY2(FileExists(name), c.item);
@@ -124,7 +124,7 @@ private slots:
             TForm1 form;
             form.show();
             Design(form);
-            AnswerNextDialog({});
+            AnswerCadDialog({});
             ChooseMenuItem(form.MenuBar1, "Exportar", c.item);
             const QString memo = form.Memo1->toPlainText();
             QVERIFY2(memo.contains(QString::fromUtf8(c.box)), qPrintable(memo));
@@ -142,12 +142,12 @@ private slots:
         const QString memo = form.Memo1->toPlainText();
         Answer cancel;
         cancel.accept = false;
-        AnswerNextDialog(cancel);
+        AnswerCadDialog(cancel);
         ChooseMenuItem(form.MenuBar1, "Exportar", "DXF (meia seção)");
         QCOMPARE(errors.Messages().size(), std::size_t(0));
         Answer zero;
         zero.thickness = "0";
-        AnswerNextDialog(zero);
+        AnswerCadDialog(zero);
         ChooseMenuItem(form.MenuBar1, "Exportar", "CSV (pontos)");
         QCOMPARE(errors.Messages().size(), std::size_t(1));
         QVERIFY2(QString::fromStdString(errors.Messages()[0]).contains("espessura", Qt::CaseInsensitive),
@@ -165,7 +165,7 @@ private slots:
         TForm1 form;
         form.show();
         Design(form);
-        AnswerNextDialog({});
+        AnswerCadDialog({});
         ChooseMenuItem(form.MenuBar1, "Exportar", "Imagem renderizada (POV-Ray)");
         QCOMPARE(errors.Messages().size(), std::size_t(0));
         QVERIFY(FileExists("nozzle.png"));

@@ -27,21 +27,6 @@ using namespace bellnozzle::test;
 
 namespace {
 
-// Answers the next modal dialog (opened by the menu item about to be chosen).
-void AnswerNextDialog(std::function<void(QDialog*)> answer) {
-    QTimer::singleShot(0, [answer = std::move(answer)] {
-        QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
-        answer(qobject_cast<QDialog*>(QApplication::activeModalWidget()));
-    });
-}
-
-void Type(QDialog* dialog, const char* entry, const QString& text) {
-    auto* edit = dialog->findChild<QLineEdit*>(entry);
-    QVERIFY2(edit != nullptr, entry);
-    edit->clear();
-    QTest::keyClicks(edit, text);
-}
-
 // Writes a case of the initial design from the dialog, on a small mesh;
 // start is the index of the start to choose (0: the 1-D flow, 1: the fill).
 void WriteSmallCase(TForm1& form, const char* folder, const char* pressure = "20", int start = 0) {

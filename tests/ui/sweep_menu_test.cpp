@@ -26,20 +26,6 @@ namespace {
 
 constexpr const char* kSweepItem = "Estudo de comprimento...";
 
-void AnswerNextDialog(std::function<void(QDialog*)> answer) {
-    QTimer::singleShot(0, [answer = std::move(answer)] {
-        QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
-        answer(qobject_cast<QDialog*>(QApplication::activeModalWidget()));
-    });
-}
-
-void Type(QDialog* dialog, const char* entry, const QString& text) {
-    auto* edit = dialog->findChild<QLineEdit*>(entry);
-    QVERIFY2(edit != nullptr, entry);
-    edit->clear();
-    QTest::keyClicks(edit, text);
-}
-
 }  // namespace
 
 class SweepMenuTest : public QObject {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
@@ -116,6 +117,20 @@ void AnswerNumberDialog(double value, bool accept) {
         accept ? dialog->accept() : dialog->reject();
     });
     poll->start(20);
+}
+
+void AnswerNextDialog(std::function<void(QDialog*)> answer) {
+    QTimer::singleShot(0, [answer = std::move(answer)] {
+        QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
+        answer(qobject_cast<QDialog*>(QApplication::activeModalWidget()));
+    });
+}
+
+void Type(QDialog* dialog, const char* entry, const QString& text) {
+    auto* edit = dialog->findChild<QLineEdit*>(entry);
+    QVERIFY2(edit != nullptr, entry);
+    edit->clear();
+    QTest::keyClicks(edit, text);
 }
 
 void WriteBytes(const std::string& name, const std::string& bytes) {

@@ -3,11 +3,13 @@
 // independently of the program's own reader.
 #pragma once
 
+#include <QDialog>
 #include <QImage>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -52,6 +54,14 @@ void ChooseSubmenuItem(QMenuBar* bar, const char* menu, const char* submenu, con
 // Answers the next number dialog (QInputDialog) that opens, with the value
 // or by cancelling, so that a modal dialog cannot hang a test.
 void AnswerNumberDialog(double value, bool accept);
+
+// Hands the next modal dialog (opened by the menu item about to be chosen)
+// to answer, which types into it and accepts or rejects it.
+void AnswerNextDialog(std::function<void(QDialog*)> answer);
+
+// Types text into the dialog's entry of that object name, replacing what it
+// held, key by key as a user does.
+void Type(QDialog* dialog, const char* entry, const QString& text);
 
 bool FileExists(const std::string& name);
 std::string ReadBytes(const std::string& name);
